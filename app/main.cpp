@@ -1,0 +1,65 @@
+// Pantrix: shopping lists and recipes. Finds the data folder, builds the desktop
+// side and the main window, and runs.
+#include "app/main_screen.h"
+#include "app/qt_ui.h"
+#include "shell/data_folder.h"
+#include "shell/start_up.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+using namespace pantrix;
+
+namespace {
+
+fs::path ChosenDataFolder(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Pantrix! shopping lists and recipes"));
+    parser.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the data files in DIR."),
+                                     QStringLiteral("DIR"));
+    parser.addOption(dataDir);
+    parser.process(app);
+    const QString folder = parser.isSet(dataDir)
+                               ? parser.value(dataDir)
+                               : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return fs::absolute(fs::path(folder.toStdString())).lexically_normal();
+}
+
+// The installed files lie in share/pantrix beside the program's bin folder.
+fs::path ResourceFolder()
+{
+    return fs::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" /
+           "pantrix";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pantrix"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pantrix"));
+    const fs::path folder = ChosenDataFolder(app);
+
+    QtUi ui;
+    if (Status ready = PrepareDataFolder(folder); !ready) {
+        ShowFailure(ui, ready);
+        return 1;
+    }
+    for (const Status& delivered : {InstallDataFiles(ResourceFolder(), folder),
+                                    DeliverStarterCatalogue(ResourceFolder(), folder)})
+        if (!delivered)
+            ShowFailure(ui, delivered);
+
+    MainScreenState state;
+    SetDataFolder(state, folder);
+    MainScreen window(state, ui);
+    ui.SetParent(&window);
+    window.StartUp();
+    return QApplication::exec();
+}

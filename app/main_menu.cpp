@@ -1,0 +1,145 @@
+#include "app/main_menu.h"
+
+#include "app/main_screen.h"
+
+#include <array>
+
+namespace pantrix {
+namespace {
+
+constexpr MenuEntry kSeparator{nullptr, nullptr, "", nullptr};
+using G = EntryGroup;
+using S = MainScreen;
+
+const std::array kFileMenu = {
+    MenuEntry{"mu_ClearList", "Clear List and Start Over", "Ctrl+C", nullptr},
+    MenuEntry{"mu_SelectList", "Select / Create New List", "Ctrl+S", nullptr},
+    kSeparator,
+    MenuEntry{"mu_PrintList", "Print Shopping List", "Ctrl+P", nullptr},
+    MenuEntry{"mu_PrintRecipe", "Print Recipe", "", nullptr},
+    MenuEntry{"mu_Clipboard", "Copy Current List to Clipboard", "", nullptr},
+    MenuEntry{"mu_ClipNotes", "Copy Current Recipe Notes to Clipboard", "", nullptr},
+    kSeparator,
+    MenuEntry{"MU_Import", "Import", "", nullptr},
+    MenuEntry{"mu_export", "Export", "", nullptr},
+    MenuEntry{"mu_DataInformation", "Data Information", "", nullptr},
+    MenuEntry{"MU_Purge", "Purge Orphan Line Items", "", nullptr},
+    MenuEntry{"mu_Exit", "E&xit", "", &S::mu_Exit_Click},
+};
+
+const std::array kItemsMenu = {
+    MenuEntry{"mu_ShowItemLists", "Show Item Lists", "Ctrl+I", nullptr},
+    kSeparator,
+    MenuEntry{"mu_OneTimeItem", "One-Time Item", "", nullptr},
+    kSeparator,
+    MenuEntry{"mu_NewItem", "New Item", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_EditItem", "Edit Item", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_DeleteItem", "Delete Item", "", nullptr, G::ItemEditing},
+    kSeparator,
+    MenuEntry{"mu_NewCategory", "New Category", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_EditCategory", "Edit Category", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_DeleteCategory", "Delete Category", "", nullptr, G::ItemEditing},
+};
+
+const std::array kRecipesMenu = {
+    MenuEntry{"mu_ShowRecipeCollection", "Show Recipe Collection", "Ctrl+R", nullptr},
+    kSeparator,
+    MenuEntry{"mu_NewRecipe", "New Recipe", "", nullptr, G::Recipe},
+    MenuEntry{"mu_DeleteRecipe", "Delete Recipe", "", nullptr, G::Recipe},
+    MenuEntry{"mu_SaveIngredients", "Save Ingredient List", "", nullptr, G::Recipe},
+    MenuEntry{"mu_GetIngredients", "Get Ingredient List", "", nullptr, G::Recipe},
+    MenuEntry{"mu_RenameRecipe", "Re-Name a Recipe", "", nullptr, G::Recipe},
+    kSeparator,
+    MenuEntry{"mu_MakeSinglePage", "Make Single Web Page", "", nullptr, G::Recipe},
+    MenuEntry{"mu_MakeIndex", "Make Index, Do Not Change Page Style", "", nullptr, G::Recipe},
+    MenuEntry{"mu_MakeIndexApplyStyle", "Make Index, Apply Current Style to All", "", nullptr,
+              G::Recipe},
+    MenuEntry{"mu_MakeAll", "Make Pages and Index for All Recipes", "", nullptr, G::Recipe},
+};
+
+const std::array kOptionsMenu = {
+    MenuEntry{"mu_WebStyle", "Adjust Web Page Style", "", nullptr},
+    kSeparator,
+    MenuEntry{"MU_LP", "Large Print", "", &S::MU_LP_Click, G::Toggle},
+    MenuEntry{"mu_Print2Columns", "Print 2 Columns", "", &S::mu_Print2Columns_Click, G::Toggle},
+    MenuEntry{"mu_ToolTips", "Tool Tips", "", &S::mu_ToolTips_Click, G::Toggle},
+    MenuEntry{"mu_FontToggle", "Bold Fonts", "", &S::mu_FontToggle_Click, G::Toggle},
+    MenuEntry{"mu_ShowToolbar", "Show Toolbar", "", &S::mu_ShowToolbar_Click, G::Toggle},
+    kSeparator,
+    MenuEntry{"mu_PrintLonger", "Print Longer Page", "", nullptr},
+    MenuEntry{"mu_PrintShorter", "Print Shorter Page", "", nullptr},
+};
+
+const std::array kHelpMenu = {
+    MenuEntry{"MU_Inst", "Contents", "F1", nullptr},
+    MenuEntry{"MU_About", "&About", "", nullptr},
+    MenuEntry{"MU_BrowseDefault", "Visit Quillfield Website", "", nullptr},
+    MenuEntry{"MU_HostBrowse", "Visit (host) Website", "", nullptr},
+};
+
+const std::array kMenus = {
+    MenuDefinition{"mu_File", "&File", kFileMenu},
+    MenuDefinition{"mu_Items", "Items", kItemsMenu},
+    MenuDefinition{"mu_Recipes", "Recipes", kRecipesMenu},
+    MenuDefinition{"mu_Options", "Options", kOptionsMenu},
+    MenuDefinition{"mu_Help", "&Help", kHelpMenu},
+};
+
+constexpr ToolbarButton kButtonSeparator{nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase,
+                                          nullptr, nullptr};
+
+const std::array kButtons = {
+    ToolbarButton{"NewCat", "New Cat", "Create a new category", "folder-new",
+                  QStyle::SP_FileDialogNewFolder,
+                  "mu_NewCategory", "mu_NewCategory"},
+    ToolbarButton{"NewItem", "New Item", "Add a new item to this category", "document-new",
+                  QStyle::SP_FileIcon,
+                  "mu_NewItem", "mu_NewItem"},
+    kButtonSeparator,
+    ToolbarButton{"Special", "Special", "Add a one-time item to your shopping list", "list-add",
+                  QStyle::SP_DialogYesButton,
+                  "mu_OneTimeItem", "mu_OneTimeItem"},
+    kButtonSeparator,
+    ToolbarButton{"Open", "Open", "Select a shopping list to work with", "document-open",
+                  QStyle::SP_DialogOpenButton,
+                  "mu_SelectList", "mu_SelectList"},
+    ToolbarButton{"Clear", "Clear", "Erase your shopping list and start over", "edit-clear",
+                  QStyle::SP_DialogResetButton,
+                  "mu_ClearList", "mu_ClearList"},
+    kButtonSeparator,
+    ToolbarButton{"Print", "Print", "Print your shopping list or recipe", "document-print",
+                  QStyle::SP_DialogSaveButton,
+                  "mu_PrintList", "mu_PrintRecipe"},
+    ToolbarButton{"ClipBoard", "Clipboard", "Copy your shopping list or recipe to clipboard",
+                  "edit-copy", QStyle::SP_FileDialogDetailedView,
+                  "mu_Clipboard", "mu_ClipNotes"},
+    kButtonSeparator,
+    ToolbarButton{"Help", "Help", "Help contents", "help-contents", QStyle::SP_DialogHelpButton,
+                  "MU_Inst", "MU_Inst"},
+    ToolbarButton{"Web", "Web", "Visit our website!", "internet-web-browser",
+                  QStyle::SP_DriveNetIcon,
+                  "MU_BrowseDefault", "MU_BrowseDefault"},
+    kButtonSeparator,
+    ToolbarButton{"Recipes", "Recipes", "Show the recipe collection", "accessories-text-editor",
+                  QStyle::SP_FileDialogContentsView,
+                  "mu_ShowRecipeCollection", "mu_ShowRecipeCollection"},
+    ToolbarButton{"Items", "Items", "Show the categories and line items", "view-list-details",
+                  QStyle::SP_FileDialogListView,
+                  "mu_ShowItemLists", "mu_ShowItemLists"},
+};
+
+static_assert(kButtons.size() == 16);
+
+} // namespace
+
+std::span<const MenuDefinition> MainMenus()
+{
+    return kMenus;
+}
+
+std::span<const ToolbarButton> ToolbarButtons()
+{
+    return kButtons;
+}
+
+} // namespace pantrix

@@ -1,0 +1,49 @@
+// The main window's menu tree and toolbar buttons, as tables: captions, names,
+// shortcut keys, tooltips, and the window's handler each one runs.
+#pragma once
+
+#include <QStyle>
+#include <span>
+
+namespace pantrix {
+
+class MainScreen;
+using Handler = void (MainScreen::*)();
+
+// Which entries a view switches off.
+enum class EntryGroup { Always, ItemEditing, Recipe, Toggle };
+
+struct MenuEntry
+{
+    const char* Name;     // nullptr for a separator
+    const char* Caption;
+    const char* Shortcut; // "" for none
+    Handler Run;          // nullptr while the command is not available in this version
+    EntryGroup Group = EntryGroup::Always;
+};
+
+struct MenuDefinition
+{
+    const char* Name;
+    const char* Caption;
+    std::span<const MenuEntry> Entries;
+};
+
+struct ToolbarButton
+{
+    const char* Key;     // nullptr for a separator
+    const char* Caption;
+    const char* ToolTip;
+    const char* ThemeIcon;
+    QStyle::StandardPixmap FallbackIcon;
+    const char* ItemViewEntry;   // the menu entry whose command it runs in the item view
+    const char* RecipeViewEntry; // and in the recipe view
+};
+
+std::span<const MenuDefinition> MainMenus();
+
+// In order; separators count in the numbering, so "Recipes" is at position 15
+// and "Items" at 16 (from 1).
+std::span<const ToolbarButton> ToolbarButtons();
+
+} // namespace pantrix

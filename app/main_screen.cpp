@@ -1,0 +1,436 @@
+#include "app/main_screen.h"
+
+#include "app/name_list_model.h"
+#include "app/splash.h"
+#include "app/text_bridge.h"
+#include "platform/ui.h"
+#include "shell/options.h"
+#include "shell/start_up.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QLabel>
+#include <QLayout>
+#include <QListView>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+#include <ranges>
+
+namespace pantrix {
+namespace {
+
+QListView* MakeList(QWidget* parent, const char* name, const char* spoken, const char* tip)
+{
+    auto* list = new QListView(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(QString::fromLatin1(spoken));
+    list->setToolTip(QString::fromLatin1(tip));
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QLabel* MakePanel(QStatusBar* bar, const char* name, const char* spoken)
+{
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAccessibleName(QString::fromLatin1(spoken));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return panel;
+}
+
+bool Enabled(const MenuEntry& entry, const MainScreenState& s)
+{
+    if (!entry.Run)
+        return false;
+    switch (entry.Group) {
+    case EntryGroup::Recipe: return s.RecipeCommandsOn;
+    case EntryGroup::ItemEditing: return s.CurrentView == View::Items;
+    case EntryGroup::Always:
+    case EntryGroup::Toggle: break;
+    }
+    return true;
+}
+
+} // namespace
+
+MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui)
+{
+    setObjectName(QStringLiteral("MainScreen"));
+    setAccessibleName(QStringLiteral("Pantrix"));
+    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar is shown and hidden from Options only
+    BuildLists();
+    BuildMenus();
+    BuildToolbar();
+    BuildStatusBar();
+}
+
+MainScreen::~MainScreen() = default;
+
+void MainScreen::BuildLists()
+{
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("ItemArea"));
+    setCentralWidget(area);
+    area->installEventFilter(this);
+
+    m_stdList = MakeList(area, "StdList", "Line items",
+                         "Double-click to add to list, right-click to edit");
+    m_catList =
+        MakeList(area, "CatList", "Categories", "Click a category to display the line items");
+    m_tmpList = MakeList(area, "TmpList", "Today's List",
+                         "Right-click to modify item, DEL to remove, check if special");
+    m_catModel = new NameListModel(m_state.Catalogue.CatList, this);
+    m_stdModel = new NameListModel(m_state.Catalogue.StdList, this);
+    m_catList->setModel(m_catModel);
+    m_stdList->setModel(m_stdModel);
+    connect(m_catList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainScreen::CatList_Click);
+    connect(m_stdList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainScreen::StdList_Click);
+}
+
+void MainScreen::BuildMenus()
+{
+    for (const MenuDefinition& definition : MainMenus()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(definition.Caption));
+        menu->setObjectName(QString::fromLatin1(definition.Name));
+        for (const MenuEntry& entry : definition.Entries) {
+            if (!entry.Name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromLatin1(entry.Caption));
+            action->setObjectName(QString::fromLatin1(entry.Name));
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
+            action->setCheckable(entry.Group == EntryGroup::Toggle);
+            action->setEnabled(entry.Run != nullptr);
+            if (entry.Run)
+                connect(action, &QAction::triggered, this, entry.Run);
+            m_actions[action->objectName()] = action;
+            m_entries[action] = &entry;
+        }
+    }
+    // Shown only for a host other than the maker.
+    m_actions.at(QStringLiteral("MU_HostBrowse"))->setVisible(false);
+}
+
+void MainScreen::BuildToolbar()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const ToolbarButton& button : ToolbarButtons()) {
+        if (!button.Key) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(button.Key);
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.ThemeIcon),
+                                            style()->standardIcon(button.FallbackIcon));
+        QAction* action = m_toolbar->addAction(icon, QString::fromLatin1(button.Caption));
+        action->setObjectName(QStringLiteral("Toolbar1_") + key);
+        action->setToolTip(QString::fromLatin1(button.ToolTip));
+        connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        QWidget* widget = m_toolbar->widgetForAction(action);
+        widget->setObjectName(key);
+        widget->setAccessibleName(QString::fromLatin1(button.Caption));
+        widget->installEventFilter(this);
+        m_buttons[key] = action;
+    }
+}
+
+void MainScreen::BuildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setAccessibleName(QStringLiteral("Status bar"));
+    m_recipePanel = MakePanel(bar, "sb_cat", "Current recipe");
+    m_listPanel = MakePanel(bar, "sb_today", "Today's List count");
+    m_datePanel = MakePanel(bar, "sb_date", "Date");
+    bar->addWidget(m_recipePanel, 1);
+    bar->addWidget(m_listPanel, 1);
+    bar->addPermanentWidget(m_datePanel);
+}
+
+double MainScreen::TwipsPerPixel() const
+{
+    return 1440.0 / logicalDpiY();
+}
+
+void MainScreen::StartUp()
+{
+    LoadSettings(m_state, m_ui);
+    if (m_state.ToolTipsCleared)
+        ClearToolTips();
+    const WindowGeometry stored = StoredWindowGeometry(m_state.Settings);
+    PlaceWindow(stored);
+    ShowSplash();
+    PlaceWindow(stored); // the frame's own size is known once the window shows
+    FinishStartUp(m_state, m_ui);
+    m_catModel->Refresh();
+    m_stdModel->Refresh();
+    Render();
+    Form_Resize();
+}
+
+// The splash is the only window while the catalogue delivered with an
+// installation is merged; the main window shows when it goes.
+void MainScreen::ShowSplash()
+{
+    PX_QF_Splash splash(ToQt(m_state.HostName));
+    connect(&splash, &PX_QF_Splash::Unloaded, this, &QWidget::show);
+    splash.show();
+    hide();
+    SetHost(m_state);
+    setWindowTitle(ToQt(m_state.Caption));
+    MergeDeliveredCatalogue(m_state, m_ui);
+    m_ui.Wait(std::chrono::seconds(2));
+    splash.close();
+}
+
+void MainScreen::PlaceWindow(const WindowGeometry& geometry)
+{
+    const double tpp = TwipsPerPixel();
+    const auto px = [tpp](long twips) { return static_cast<int>(std::lround(twips / tpp)); };
+    const QSize frameExtra = frameGeometry().size() - size();
+    resize(QSize(px(geometry.Width), px(geometry.Height)) - frameExtra);
+    QPoint topLeft(px(geometry.Left), px(geometry.Top));
+    // A window stored where no screen is now (a monitor removed, a damaged
+    // settings file) would be out of reach; it comes back at the top left.
+    const QRect reachable(topLeft, QSize(64, 32));
+    const auto screens = QGuiApplication::screens();
+    const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        return screen->availableGeometry().intersects(reachable);
+    });
+    if (!onScreen && !screens.isEmpty())
+        topLeft = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    move(topLeft);
+    RememberGeometry();
+}
+
+void MainScreen::RememberGeometry()
+{
+    if (isMinimized())
+        return; // a minimised window keeps the place it will come back to
+    const double tpp = TwipsPerPixel();
+    const auto twips = [tpp](int px) { return std::lround(px * tpp); };
+    const QRect frame = frameGeometry();
+    m_state.Window = {twips(frame.y()), twips(frame.x()), twips(frame.height()),
+                      twips(frame.width())};
+}
+
+void MainScreen::Render()
+{
+    setWindowTitle(ToQt(m_state.Caption));
+    m_recipePanel->setText(ToQt(m_state.RecipePanel));
+    m_listPanel->setText(ToQt(m_state.ListPanel));
+    const Date today = m_ui.Today();
+    m_datePanel->setText(
+        QLocale().toString(QDate(today.Year, today.Month, today.Day), QLocale::ShortFormat));
+    RenderMenus();
+    RenderToolbar();
+    AdjustFonts();
+}
+
+void MainScreen::RenderMenus()
+{
+    for (auto& [action, entry] : m_entries)
+        action->setEnabled(Enabled(*entry, m_state));
+    const OptionsChecks& checks = m_state.Options;
+    m_actions.at(QStringLiteral("MU_LP"))->setChecked(checks.LargePrint);
+    m_actions.at(QStringLiteral("mu_Print2Columns"))->setChecked(checks.PrintTwoColumns);
+    m_actions.at(QStringLiteral("mu_ToolTips"))->setChecked(checks.ToolTips);
+    m_actions.at(QStringLiteral("mu_FontToggle"))->setChecked(checks.BoldFonts);
+    m_actions.at(QStringLiteral("mu_ShowToolbar"))->setChecked(checks.ShowToolbar);
+}
+
+Handler MainScreen::HandlerFor(const ToolbarButton& button) const
+{
+    const char* name =
+        m_state.CurrentView == View::Items ? button.ItemViewEntry : button.RecipeViewEntry;
+    return m_entries.at(m_actions.at(QString::fromLatin1(name)))->Run;
+}
+
+void MainScreen::RenderToolbar()
+{
+    const bool items = m_state.CurrentView == View::Items;
+    for (const ToolbarButton& button : ToolbarButtons()) {
+        if (!button.Key)
+            continue;
+        const QString key = QString::fromLatin1(button.Key);
+        // The view switches these buttons; the others follow their commands.
+        bool viewAllows = true;
+        if (key == QLatin1String("NewCat") || key == QLatin1String("NewItem") ||
+            key == QLatin1String("Recipes"))
+            viewAllows = items;
+        else if (key == QLatin1String("Items"))
+            viewAllows = !items;
+        m_buttons.at(key)->setEnabled(viewAllows && HandlerFor(button) != nullptr);
+    }
+    m_toolbar->setVisible(m_state.Options.ShowToolbar);
+}
+
+void MainScreen::AdjustFonts()
+{
+    const bool bold = m_state.Options.BoldFonts;
+    for (QWidget* widget : {static_cast<QWidget*>(m_stdList), static_cast<QWidget*>(m_catList),
+                            static_cast<QWidget*>(m_tmpList), static_cast<QWidget*>(m_toolbar),
+                            static_cast<QWidget*>(statusBar())}) {
+        QFont font = widget->font();
+        font.setBold(bold);
+        widget->setFont(font);
+    }
+}
+
+void MainScreen::ClearToolTips()
+{
+    for (QWidget* widget : findChildren<QWidget*>())
+        widget->setToolTip(QString());
+    for (QAction* action : m_buttons | std::views::values)
+        action->setToolTip(QString());
+}
+
+void MainScreen::Form_Resize()
+{
+    const double tpp = TwipsPerPixel();
+    const auto twips = [tpp](int px) { return std::lround(px * tpp); };
+    const int menuHeight = menuBar()->isHidden() ? 0 : menuBar()->height();
+    WindowMeasures measures;
+    measures.OuterHeight = twips(frameGeometry().height());
+    measures.ClientWidth = twips(width());
+    measures.ClientHeight = twips(height() - menuHeight);
+    measures.ToolbarHeight = twips(m_toolbar->height());
+    measures.StatusBarHeight = twips(statusBar()->height());
+    measures.ToolbarShown = !m_toolbar->isHidden();
+    measures.RecipeView = m_state.CurrentView == View::Recipes;
+    pantrix::Form_Resize(measures, m_layout);
+    Place(m_stdList, m_layout.StdList);
+    Place(m_catList, m_layout.CatList);
+    Place(m_tmpList, m_layout.TmpList);
+}
+
+// Layout rectangles are in twips from the top left of the area below the menu
+// bar; the lists live in the central area below the toolbar.
+void MainScreen::Place(QWidget* widget, const Rect& twips)
+{
+    const double tpp = TwipsPerPixel();
+    const auto px = [tpp](long value) { return static_cast<int>(std::lround(value / tpp)); };
+    const int menuHeight = menuBar()->isHidden() ? 0 : menuBar()->height();
+    const QWidget* area = centralWidget();
+    widget->setGeometry(px(twips.Left) - area->x(), px(twips.Top) + menuHeight - area->y(),
+                        px(twips.Width), px(twips.Height));
+}
+
+void MainScreen::closeEvent(QCloseEvent* event)
+{
+    if (!m_exiting) {
+        RememberGeometry();
+        CloseMainScreen(m_state, m_ui);
+    }
+    event->accept();
+}
+
+void MainScreen::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    RememberGeometry();
+}
+
+void MainScreen::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    RememberGeometry();
+}
+
+bool MainScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        Form_Resize();
+    // A toolbar button falls back to its caption when its tooltip is cleared.
+    if (event->type() == QEvent::ToolTip && m_state.ToolTipsCleared &&
+        qobject_cast<QToolButton*>(watched))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// "Exit" leaves at once: the window's geometry of this run is not kept.
+void MainScreen::mu_Exit_Click()
+{
+    m_exiting = true;
+    QApplication::exit(0);
+}
+
+void MainScreen::mu_ToolTips_Click()
+{
+    ToggleToolTips(m_state, m_ui);
+    if (m_state.ToolTipsCleared)
+        ClearToolTips();
+    RenderMenus();
+}
+
+void MainScreen::MU_LP_Click()
+{
+    ToggleLargePrint(m_state, m_ui);
+    RenderMenus();
+}
+
+void MainScreen::mu_Print2Columns_Click()
+{
+    TogglePrintTwoColumns(m_state, m_ui);
+    RenderMenus();
+}
+
+void MainScreen::mu_FontToggle_Click()
+{
+    RememberGeometry();
+    ToggleBoldFonts(m_state, m_ui);
+    RenderMenus();
+    AdjustFonts();
+}
+
+void MainScreen::mu_ShowToolbar_Click()
+{
+    RememberGeometry();
+    ToggleShowToolbar(m_state, m_ui);
+    RenderMenus();
+    RenderToolbar();
+    layout()->activate();
+    Form_Resize();
+}
+
+void MainScreen::CatList_Click(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    SelectCategory(m_state, m_ui, static_cast<std::size_t>(index.row()));
+    m_stdModel->Refresh();
+}
+
+void MainScreen::StdList_Click(const QModelIndex& index)
+{
+    if (index.isValid())
+        SelectItem(m_state, static_cast<std::size_t>(index.row()));
+}
+
+void MainScreen::Toolbar1_ButtonClick(const QString& key)
+{
+    for (const ToolbarButton& button : ToolbarButtons())
+        if (button.Key && key == QLatin1String(button.Key))
+            if (const Handler run = HandlerFor(button))
+                (this->*run)();
+}
+
+} // namespace pantrix

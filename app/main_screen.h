@@ -1,0 +1,95 @@
+// The main window: menus, toolbar, status bar and the lists. It turns events into
+// the program's commands and shows the state they leave.
+#pragma once
+
+#include "app/main_menu.h"
+#include "shell/form_resize.h"
+#include "shell/main_screen_state.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+
+class QAction;
+class QLabel;
+class QListView;
+class QToolBar;
+class QToolButton;
+
+namespace pantrix {
+
+class NameListModel;
+struct MenuEntry;
+struct ToolbarButton;
+class PX_QF_Splash;
+class Ui;
+
+class MainScreen final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainScreen(MainScreenState& state, Ui& ui);
+    ~MainScreen() override;
+
+    // Runs the start-up steps: settings, window place, splash, catalogue, menus.
+    void StartUp();
+
+    // Twips per pixel of this screen.
+    double TwipsPerPixel() const;
+
+public slots:
+    void mu_Exit_Click();
+    void mu_ToolTips_Click();
+    void MU_LP_Click();
+    void mu_Print2Columns_Click();
+    void mu_FontToggle_Click();
+    void mu_ShowToolbar_Click();
+    void CatList_Click(const QModelIndex& index);
+    void StdList_Click(const QModelIndex& index);
+    void Toolbar1_ButtonClick(const QString& key);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLists();
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void PlaceWindow(const WindowGeometry& geometry);
+    void RememberGeometry();
+    void ShowSplash();
+
+    void Render();
+    void RenderMenus();
+    void RenderToolbar();
+    void AdjustFonts();
+    void ClearToolTips();
+    void Form_Resize();
+    void Place(QWidget* widget, const Rect& twips);
+    Handler HandlerFor(const ToolbarButton& button) const;
+
+    MainScreenState& m_state;
+    Ui& m_ui;
+    WindowLayout m_layout;
+    bool m_exiting = false;
+
+    QListView* m_stdList = nullptr;
+    QListView* m_catList = nullptr;
+    QListView* m_tmpList = nullptr;
+    NameListModel* m_catModel = nullptr;
+    NameListModel* m_stdModel = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QLabel* m_recipePanel = nullptr;
+    QLabel* m_listPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    std::map<QString, QAction*> m_actions;               // menu entries by name
+    std::map<QAction*, const MenuEntry*> m_entries;
+    std::map<QString, QAction*> m_buttons;               // toolbar buttons by key
+};
+
+} // namespace pantrix

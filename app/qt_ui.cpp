@@ -1,0 +1,287 @@
+#include "app/qt_ui.h"
+
+#include "app/text_bridge.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDate>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace pantrix {
+namespace {
+
+QMessageBox::Icon QtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons QtButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton QtButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer AnswerOf(int button, MessageButtons buttons)
+{
+    switch (button) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: break;
+    }
+    // Closed without a button: the way out that changes nothing.
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
+// The program keeps CR LF line breaks in its texts.
+QString DisplayText(const std::string& text)
+{
+    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString FilterText(const std::vector<FileFilter>& filters)
+{
+    QStringList parts;
+    for (const auto& filter : filters)
+        parts << ToQt(filter.Description) + QStringLiteral(" (") + ToQt(filter.Pattern) +
+                     QStringLiteral(")");
+    return parts.join(QStringLiteral(";;"));
+}
+
+// A parameter text made only of double-quoted parts gives one argument per part;
+// any other text is one argument whole, so an address with spaces stays whole.
+QStringList Arguments(const std::string& parameters)
+{
+    const QString text = ToQt(parameters).trimmed();
+    if (text.isEmpty())
+        return {};
+    static const QRegularExpression quotedParts(QStringLiteral("^(\"[^\"]*\"\\s*)+$"));
+    if (!quotedParts.match(text).hasMatch())
+        return {text};
+    QStringList arguments;
+    static const QRegularExpression part(QStringLiteral("\"([^\"]*)\""));
+    for (auto match = part.globalMatch(text); match.hasNext();)
+        arguments << match.next().captured(1);
+    return arguments;
+}
+
+} // namespace
+
+QtUi::QtUi() = default;
+QtUi::~QtUi()
+{
+    if (m_painter)
+        m_painter->end();
+}
+
+MessageAnswer QtUi::ShowMessage(const Message& message)
+{
+    QMessageBox box(QtIcon(message.Icon), ToQt(message.Title), DisplayText(message.Text),
+                    QtButtons(message.Buttons), m_parent);
+    box.setDefaultButton(QtButton(message.DefaultButton));
+    box.setAccessibleName(ToQt(message.Title));
+    return AnswerOf(box.exec(), message.Buttons);
+}
+
+std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
+                           const std::string& defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, ToQt(title), DisplayText(prompt),
+                                               QLineEdit::Normal, ToQt(defaultText), &accepted);
+    return accepted ? FromQt(text) : std::string();
+}
+
+std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(m_parent, ToQt(request.Title),
+                       QString::fromStdString(request.Folder.string()), FilterText(request.Filters));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // A name that does not exist yet may be typed; the command decides what it means.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(ToQt(request.PresetName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const std::filesystem::path chosen(dialog.selectedFiles().first().toStdString());
+    return ChosenFile{chosen, FromUtf8(chosen.filename().string())};
+}
+
+std::optional<ChosenFile> QtUi::FileOpenDialog(const FileDialogRequest& request)
+{
+    return FileDialog(request, false);
+}
+
+std::optional<ChosenFile> QtUi::FileSaveDialog(const FileDialogRequest& request)
+{
+    return FileDialog(request, true);
+}
+
+std::optional<long> QtUi::ColourDialog(long initial)
+{
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.red() | (chosen.green() << 8) | (chosen.blue() << 16);
+}
+
+std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
+{
+    bool accepted = false;
+    const QFont font =
+        QFontDialog::getFont(&accepted, QFont(ToQt(initial.Face), initial.Points), m_parent);
+    if (!accepted)
+        return std::nullopt;
+    return FontChoice{FromQt(font.family()), font.pointSize()};
+}
+
+Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)
+{
+    m_fontFace = ToQt(face);
+    m_fontPoints = points;
+    m_fontBold = bold;
+    if (m_painter) {
+        QFont font(m_fontFace, m_fontPoints);
+        font.setBold(m_fontBold);
+        font.setStyleHint(QFont::TypeWriter);
+        m_painter->setFont(font);
+    }
+    return Status::Ok();
+}
+
+Status QtUi::BeginJobIfNeeded()
+{
+    if (m_painter)
+        return Status::Ok();
+    if (m_printFile.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
+        return Status::Failure("No printer is installed.");
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_printFile.isEmpty()) {
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_printFile);
+    }
+    m_printer->setDocName(QStringLiteral("Pantrix!"));
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_printer.reset();
+        return Status::Failure("The printer could not be started.");
+    }
+    m_printY = 0;
+    return PrinterSetFont(FromQt(m_fontFace), m_fontPoints, m_fontBold);
+}
+
+Status QtUi::PrintLine(const std::string& line)
+{
+    if (Status started = BeginJobIfNeeded(); !started)
+        return started;
+    const QFontMetrics metrics(m_painter->font(), m_printer.get());
+    // A line that would fall below the paper goes on to a new page of the job.
+    if (m_printY + metrics.height() > m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height()) {
+        if (!m_printer->newPage())
+            return Status::Failure("The printer did not take a new page.");
+        m_printY = 0;
+    }
+    m_painter->drawText(0, m_printY + metrics.ascent(), ToQt(line));
+    m_printY += metrics.height();
+    return Status::Ok();
+}
+
+Status QtUi::PrintEmptyLine()
+{
+    return PrintLine(std::string());
+}
+
+Status QtUi::EndPrintJob()
+{
+    if (!m_painter)
+        return Status::Ok();
+    const bool ended = m_painter->end();
+    m_painter.reset();
+    m_printer.reset();
+    return ended ? Status::Ok() : Status::Failure("The print job could not be finished.");
+}
+
+void QtUi::ClipboardClear()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtUi::ClipboardSetText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(ToQt(text));
+}
+
+std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem::path&)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(opener.toStdString());
+}
+
+bool QtUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
+{
+    return QProcess::startDetached(QString::fromStdString(program.string()), Arguments(parameters));
+}
+
+void QtUi::SetBusyPointer(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+Date QtUi::Today()
+{
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
+}
+
+void QtUi::Wait(std::chrono::milliseconds duration)
+{
+    QEventLoop loop;
+    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace pantrix

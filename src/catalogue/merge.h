@@ -1,0 +1,21 @@
+// Folds new catalogue data ("category.new", "std_item.new") into the catalogue:
+// delivered with an installation and merged at start-up, or written by an import.
+#pragma once
+
+#include "platform/files.h"
+
+namespace pantrix {
+
+class Ui;
+
+enum class MergeMode { StartUp, Import };
+
+// Decided by the lengths of the two item files alone:
+//   items present, none new:  the new item file is dropped;
+//   no items, new ones:       the new files become the catalogue;
+//   both:                     merged without duplicates (at start-up only if the
+//                             user agrees; otherwise the new files are dropped).
+// A failure is shown to the user; files already in place stay as they are.
+void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode);
+
+} // namespace pantrix

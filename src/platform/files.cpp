@@ -1,0 +1,192 @@
+#include "platform/files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pantrix {
+namespace {
+
+// A failure naming the file, with the system's error number.
+Status Failed(const fs::path& file, std::string_view action, int number)
+{
+    return Status::Failure(DescribeError(file, action, number), number);
+}
+
+class FileDescriptor
+{
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+Result<std::string> ReadOpenFile(int fd, const fs::path& file)
+{
+    std::string content;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+        return Failed(file, "read", EISDIR);
+    if (info.st_size > 0)
+        content.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Failed(file, "read", errno);
+        if (got == 0)
+            return content;
+        content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+Status SyncFolder(const fs::path& folder)
+{
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.valid() || ::fsync(fd.get()) != 0)
+        return Failed(folder, "sync", errno);
+    return Status::Ok();
+}
+
+fs::path FolderOf(const fs::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+} // namespace
+
+std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber)
+{
+    return "Could not " + std::string(action) + " \"" + file.string() +
+           "\": " + std::strerror(errorNumber);
+}
+
+Result<std::string> ReadWholeFile(const fs::path& file)
+{
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid())
+        return errno == ENOENT ? Result<std::string>(std::string())
+                               : Failed(file, "read", errno);
+    return ReadOpenFile(fd.get(), file);
+}
+
+Result<std::string> ReadOrCreateFile(const fs::path& file)
+{
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.valid())
+        return ReadOpenFile(fd.get(), file);
+    if (errno != ENOENT)
+        return Failed(file, "read", errno);
+    FileDescriptor created(::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (!created.valid())
+        return Failed(file, "create", errno);
+    return std::string();
+}
+
+Result<std::uintmax_t> FileLength(const fs::path& file)
+{
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        return errno == ENOENT ? Result<std::uintmax_t>(0)
+                               : Failed(file, "examine", errno);
+    if (S_ISDIR(info.st_mode))
+        return Failed(file, "read", EISDIR);
+    return static_cast<std::uintmax_t>(info.st_size);
+}
+
+Status ReplaceFile(const fs::path& file, std::string_view content, Durability durability)
+{
+    const fs::path folder = FolderOf(file);
+    std::string twinName = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(::mkstemp(twinName.data()));
+    if (!fd.valid())
+        return Failed(file, "write", errno);
+    const fs::path twin(twinName);
+    struct stat old {};
+    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const bool synced = durability == Durability::Synced;
+    if (::fchmod(fd.get(), mode) != 0 || !WriteAll(fd.get(), content) ||
+        (synced && ::fsync(fd.get()) != 0)) {
+        const int error = errno;
+        ::unlink(twin.c_str());
+        return Failed(file, "write", error);
+    }
+    if (::close(fd.release()) != 0 || ::rename(twin.c_str(), file.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(twin.c_str());
+        return Failed(file, "write", error);
+    }
+    return synced ? SyncFolder(folder) : Status::Ok();
+}
+
+Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content)
+{
+    auto length = FileLength(file);
+    if (!length)
+        return length.status();
+    if (offset != length.value()) {
+        auto old = ReadWholeFile(file);
+        if (!old)
+            return old.status();
+        std::string whole = old.value().substr(0, static_cast<std::size_t>(offset));
+        whole.append(content);
+        return ReplaceFile(file, whole);
+    }
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    if (!fd.valid() || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0) {
+        const int error = errno;
+        // A partial record at the end is ignored by every reader and written over
+        // by the next append, so the file stays readable as it was.
+        return Failed(file, "write", error);
+    }
+    return Status::Ok();
+}
+
+Status RemoveFile(const fs::path& file)
+{
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT)
+        return Failed(file, "delete", errno);
+    return Status::Ok();
+}
+
+Status MoveFile(const fs::path& from, const fs::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return Failed(from, "move", errno);
+    return SyncFolder(FolderOf(to));
+}
+
+} // namespace pantrix

@@ -1,0 +1,45 @@
+// The file-system layer: whole-file reads, appends, and the one crash-safe way
+// every file of the program is replaced.
+#pragma once
+
+#include "platform/status.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pantrix {
+
+namespace fs = std::filesystem;
+
+// The user's own data is synced to disk before it takes the old file's place,
+// and the folder after; generated output, which can always be made again, is
+// only replaced in one step.
+enum class Durability { Synced, Replaceable };
+
+// The whole file; a missing file reads as empty without being created.
+Result<std::string> ReadWholeFile(const fs::path& file);
+
+// Like ReadWholeFile, but a missing file is first created empty, as the catalogue
+// and settings files are the first time they are opened.
+Result<std::string> ReadOrCreateFile(const fs::path& file);
+
+// Length in bytes; 0 for a missing file.
+Result<std::uintmax_t> FileLength(const fs::path& file);
+
+// Writes the content to a twin in the same folder and renames it over the file,
+// so that the old content stays whole until the new one is complete.
+Status ReplaceFile(const fs::path& file, std::string_view content,
+                   Durability durability = Durability::Synced);
+
+// Adds bytes at `offset`, which must be at or before the end of the file; bytes
+// after it are dropped. When the offset is the end, this appends in place and
+// syncs; otherwise the file is replaced.
+Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content);
+
+Status RemoveFile(const fs::path& file);         // a missing file is no failure
+Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step
+
+std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber);
+
+} // namespace pantrix

@@ -1,0 +1,84 @@
+#include "shell/data_folder.h"
+
+#include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_text.h"
+#include "text/cp1252.h"
+
+#include <cerrno>
+#include <system_error>
+#include <unistd.h>
+
+namespace pantrix {
+namespace {
+
+Status FolderFailure(const fs::path& folder, std::string_view what, int number)
+{
+    return Status::Failure("The data folder \"" + folder.string() + "\" " + std::string(what) +
+                               ": " + std::generic_category().message(number),
+                           number);
+}
+
+bool Exists(const fs::path& file)
+{
+    std::error_code ignored;
+    return fs::exists(file, ignored);
+}
+
+} // namespace
+
+std::string DataPathText(const fs::path& folder)
+{
+    std::string text = FromUtf8(folder.string());
+    if (text.empty() || text.back() != '/')
+        text += '/';
+    return text;
+}
+
+Status PrepareDataFolder(const fs::path& folder)
+{
+    std::error_code error;
+    if (fs::exists(folder, error) && !fs::is_directory(folder, error))
+        return FolderFailure(folder, "is a file, not a folder", ENOTDIR);
+    fs::create_directories(folder, error);
+    if (error)
+        return FolderFailure(folder, "could not be created", error.value());
+    if (::access(folder.c_str(), R_OK | W_OK | X_OK) != 0)
+        return FolderFailure(folder, "cannot be read and written", errno);
+    return Status::Ok();
+}
+
+Status InstallDataFiles(const fs::path& resourceFolder, const fs::path& folder)
+{
+    for (const char* name : {"graphics", "px_help", "gofore.jpg"}) {
+        const fs::path source = resourceFolder / name;
+        if (!Exists(source))
+            continue;
+        std::error_code error;
+        fs::copy(source, folder / name,
+                 fs::copy_options::recursive | fs::copy_options::skip_existing, error);
+        if (error)
+            return Status::Failure("Could not copy \"" + source.string() + "\" into \"" +
+                                       folder.string() + "\": " + error.message(),
+                                   error.value());
+    }
+    return Status::Ok();
+}
+
+Status DeliverStarterCatalogue(const fs::path& resourceFolder, const fs::path& folder)
+{
+    for (const auto name : {kCategoryFile, kItemFile, kCategoryNewFile, kItemNewFile})
+        if (Exists(folder / std::string(name)))
+            return Status::Ok();
+    auto text = ReadWholeFile(resourceFolder / std::string(kStarterCatalogueFile));
+    if (!text)
+        return text.status();
+    const CatalogueText starter = ParseCatalogueText(text.value());
+    // The category file goes first: the merge acts once the item file is there.
+    if (Status categories =
+            ReplaceFile(folder / std::string(kCategoryNewFile), starter.CategoryRecords);
+        !categories)
+        return categories;
+    return ReplaceFile(folder / std::string(kItemNewFile), starter.ItemRecords);
+}
+
+} // namespace pantrix

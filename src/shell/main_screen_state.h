@@ -1,0 +1,60 @@
+// The program-wide state owned by the main window. Commands change it; the window
+// shows it. Text is single-byte (Windows-1252) throughout.
+#pragma once
+
+#include "catalogue/catalogue_view.h"
+#include "platform/files.h"
+#include "settings/settings_record.h"
+
+#include <string>
+
+namespace pantrix {
+
+inline constexpr std::string_view kMakerName = "Quillfield";
+inline constexpr std::string_view kMakerPage = "http://www.quillfield.example/px-in.htm";
+
+// Position and size of the main window's frame, in twips.
+struct WindowGeometry
+{
+    long Top = 0;
+    long Left = 0;
+    long Height = 0;
+    long Width = 0;
+    bool operator==(const WindowGeometry&) const = default;
+};
+
+// Check marks of the Options menu, starting as the menu was designed.
+struct OptionsChecks
+{
+    bool LargePrint = true;
+    bool PrintTwoColumns = false;
+    bool ToolTips = true;
+    bool BoldFonts = true;
+    bool ShowToolbar = true;
+};
+
+enum class View { Items, Recipes };
+
+struct MainScreenState
+{
+    fs::path DataFolder;  // where the files are, as the file system names it
+    std::string DataPath; // the same folder as text, ending in "/"
+    SettingsRecord Settings;
+    CatalogueView Catalogue;
+
+    OptionsChecks Options;
+    bool ToolTipsCleared = false; // once cleared, tooltips stay empty for this run
+    View CurrentView = View::Items;
+    bool RecipeCommandsOn = true; // as designed; start-up switches them off
+    WindowGeometry Window;        // kept current by the window
+
+    std::string HostName = std::string(kMakerName);
+    std::string HostWebAddress = std::string(kMakerPage);
+    std::string Caption;
+    std::string RecipePanel = "(No Recipe Selected)";
+    std::string ListPanel = "Today's List";
+
+    fs::path DataFile(std::string_view name) const { return DataFolder / std::string(name); }
+};
+
+} // namespace pantrix

@@ -1,0 +1,87 @@
+#include "shell/start_up.h"
+
+#include "catalogue/merge.h"
+#include "platform/ui.h"
+#include "settings/settings_file.h"
+#include "shell/data_folder.h"
+#include "shell/options.h"
+#include "text/number.h"
+
+namespace pantrix {
+namespace {
+
+// "Y" sets a check, "N" clears it, anything else leaves it as designed.
+void SetCheckFromFlag(bool& check, std::string_view flag)
+{
+    switch (ReadFlag(flag)) {
+    case Flag::Yes: check = true; break;
+    case Flag::No: check = false; break;
+    case Flag::Neither: break;
+    }
+}
+
+long PositiveOr(long value, long fallback)
+{
+    return value > 0 ? value : fallback;
+}
+
+} // namespace
+
+void SetDataFolder(MainScreenState& s, const fs::path& folder)
+{
+    s.DataFolder = folder;
+    s.DataPath = DataPathText(folder);
+}
+
+void LoadSettings(MainScreenState& s, Ui& ui)
+{
+    LoadedSettings loaded = ReadSettingsFile(s.DataFile(kSettingsFileName), s.DataPath);
+    s.Settings = std::move(loaded.Record);
+    if (!loaded.Outcome)
+        ShowFailure(ui, loaded.Outcome);
+    if (ReadFlag(s.Settings.ToolTips) == Flag::No)
+        s.ToolTipsCleared = true;
+}
+
+WindowGeometry StoredWindowGeometry(const SettingsRecord& settings)
+{
+    const SettingsRecord defaults = DefaultSettings("");
+    const auto number = [](const std::string& field) {
+        return static_cast<long>(LeadingNumber(field));
+    };
+    return {number(settings.WindowTop), number(settings.WindowLeft),
+            PositiveOr(number(settings.WindowHeight), number(defaults.WindowHeight)),
+            PositiveOr(number(settings.WindowWidth), number(defaults.WindowWidth))};
+}
+
+void SetHost(MainScreenState& s)
+{
+    s.Caption = s.HostName + " presents - Pantrix! 3.1";
+}
+
+void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui)
+{
+    s.Catalogue.CatList.clear();
+    MergeNewCatalogue(s.DataFolder, ui, MergeMode::StartUp);
+}
+
+void FinishStartUp(MainScreenState& s, Ui& ui)
+{
+    LoadCategoryList(s, ui);
+    s.Catalogue.CatEdit.clear();
+    s.Catalogue.StdEdit.clear();
+    SetCheckFromFlag(s.Options.ToolTips, s.Settings.ToolTips);
+    SetCheckFromFlag(s.Options.PrintTwoColumns, s.Settings.PrintTwoColumns);
+    SetCheckFromFlag(s.Options.BoldFonts, s.Settings.BoldFonts);
+    SetCheckFromFlag(s.Options.ShowToolbar, s.Settings.ShowToolbar);
+    SetCheckFromFlag(s.Options.LargePrint, s.Settings.LargePrint);
+    s.RecipeCommandsOn = false;
+    s.CurrentView = View::Items;
+}
+
+void CloseMainScreen(MainScreenState& s, Ui& ui)
+{
+    SaveConfig(s, ui);
+}
+
+} // namespace pantrix

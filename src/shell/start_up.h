@@ -1,0 +1,37 @@
+// The program's own steps of start-up and shutdown. The window runs them in
+// order around what only it can do: placing itself and showing the splash.
+#pragma once
+
+#include "shell/main_screen_state.h"
+
+namespace pantrix {
+
+class Ui;
+
+// Sets DataFolder and DataPath.
+void SetDataFolder(MainScreenState& s, const fs::path& folder);
+
+// Reads "px31.cfg", writing the defaults into a new or empty one. With tooltips
+// switched off in the settings, they are cleared for this run.
+void LoadSettings(MainScreenState& s, Ui& ui);
+
+// The window's frame as stored. A size that is not positive (a damaged field
+// reads as 0) falls back to the size of a new settings file, so the window is
+// never lost for good.
+WindowGeometry StoredWindowGeometry(const SettingsRecord& settings);
+
+// The maker's name in the caption.
+void SetHost(MainScreenState& s);
+
+// Empties the category list and takes in catalogue data that came with an
+// installation.
+void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui);
+
+// After the splash: categories loaded, edit boxes emptied, Options check marks
+// from the settings, recipe commands off, the item view current.
+void FinishStartUp(MainScreenState& s, Ui& ui);
+
+// Closing the main window stores its geometry with the settings.
+void CloseMainScreen(MainScreenState& s, Ui& ui);
+
+} // namespace pantrix

@@ -1,0 +1,95 @@
+#include "text/cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace pantrix {
+namespace {
+
+// Code points of bytes 0x80..0x9F; the rest of the page equals Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePointOf(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80];
+    return byte;
+}
+
+void AppendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char ByteOf(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Decodes one UTF-8 sequence at `pos`, advancing it; returns U+FFFD for a
+// malformed one (which then has no byte and becomes "?").
+char32_t NextCodePoint(std::string_view s, std::size_t& pos)
+{
+    const auto lead = static_cast<unsigned char>(s[pos++]);
+    if (lead < 0x80)
+        return lead;
+    int extra = 0;
+    char32_t cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return 0xFFFD;
+    }
+    for (int i = 0; i < extra; ++i) {
+        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
+            return 0xFFFD;
+        cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
+    }
+    return cp;
+}
+
+} // namespace
+
+std::string ToUtf8(std::string_view cp1252)
+{
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 4);
+    for (const char c : cp1252)
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string FromUtf8(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();)
+        out += ByteOf(NextCodePoint(utf8, pos));
+    return out;
+}
+
+} // namespace pantrix

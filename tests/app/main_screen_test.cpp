@@ -1,0 +1,272 @@
+#include "app/main_screen.h"
+
+#include "app/name_list_model.h"
+#include "catalogue/catalogue_records.h"
+#include "settings/settings_record.h"
+#include "support/data_folder.h"
+#include "support/fake_ui.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace pantrix;
+using pantrix::testing::Categories;
+using pantrix::testing::FakeUi;
+using pantrix::testing::Items;
+using pantrix::testing::TestFolder;
+
+namespace {
+
+// A started main window over a data folder of its own.
+struct Started
+{
+    explicit Started(const std::string& categories = {}, const std::string& items = {})
+    {
+        folder.Write("category.lst", categories);
+        folder.Write("std_item.lst", items);
+        window.StartUp();
+    }
+    template <typename T> T* Find(const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            QTest::qFail(name, __FILE__, __LINE__);
+        return found;
+    }
+    std::string Stored(std::size_t offset, std::size_t width)
+    {
+        return folder.Read("px31.cfg").substr(offset, width);
+    }
+
+    TestFolder folder;
+    MainScreenState state = folder.State();
+    FakeUi ui;
+    MainScreen window{state, ui};
+};
+
+QStringList Captions(QMenu* menu)
+{
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+QStringList Rows(QListView* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        rows << list->model()->index(row, 0).data().toString().trimmed();
+    return rows;
+}
+
+} // namespace
+
+class MainScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheCategoriesAndAClickShowsTheirItems()
+    {
+        Started s(Categories({"produce", "Dairy", "Bakery"}),
+                  Items({{"Dairy", "Milk"}, {"Dairy", "butter"}, {"Bakery", "Bread"}}));
+        QCOMPARE(s.window.windowTitle(), QStringLiteral("Quillfield presents - Pantrix! 3.1"));
+        QVERIFY(s.window.isVisible());
+        auto* catList = s.Find<QListView>("CatList");
+        auto* stdList = s.Find<QListView>("StdList");
+        QCOMPARE(Rows(catList), (QStringList{"Bakery", "Dairy", "produce"}));
+        QCOMPARE(stdList->model()->rowCount(), 0);
+
+        catList->setCurrentIndex(catList->model()->index(1, 0));
+        QCOMPARE(Rows(stdList), (QStringList{"butter", "Milk"}));
+        QCOMPARE(s.state.Catalogue.CatEdit, CategoryRecord("Dairy"));
+        stdList->setCurrentIndex(stdList->model()->index(1, 0));
+        QCOMPARE(s.state.Catalogue.StdEdit, CategoryRecord("Milk"));
+    }
+
+    void everyPartCarriesItsNameAndASpokenName()
+    {
+        Started s;
+        QCOMPARE(s.Find<QListView>("CatList")->accessibleName(), QStringLiteral("Categories"));
+        QCOMPARE(s.Find<QListView>("StdList")->accessibleName(), QStringLiteral("Line items"));
+        QCOMPARE(s.Find<QListView>("TmpList")->accessibleName(), QStringLiteral("Today's List"));
+        QVERIFY(s.Find<QToolBar>("Toolbar1"));
+        QVERIFY(s.Find<QStatusBar>("StatusBar1"));
+        QCOMPARE(s.Find<QToolButton>("NewCat")->accessibleName(), QStringLiteral("New Cat"));
+        QCOMPARE(s.Find<QListView>("CatList")->toolTip(),
+                 QStringLiteral("Click a category to display the line items"));
+    }
+
+    void theMenuTreeHasItsCaptionsAndShortcutKeys()
+    {
+        Started s;
+        QList<QMenu*> menus;
+        QStringList titles;
+        for (QAction* action : s.window.menuBar()->actions()) {
+            menus << action->menu();
+            titles << action->text();
+        }
+        QCOMPARE(titles, (QStringList{"&File", "Items", "Recipes", "Options", "&Help"}));
+        QCOMPARE(Captions(menus[0]),
+                 (QStringList{"Clear List and Start Over", "Select / Create New List", "-",
+                              "Print Shopping List", "Print Recipe",
+                              "Copy Current List to Clipboard",
+                              "Copy Current Recipe Notes to Clipboard", "-", "Import", "Export",
+                              "Data Information", "Purge Orphan Line Items", "E&xit"}));
+        QCOMPARE(Captions(menus[3]),
+                 (QStringList{"Adjust Web Page Style", "-", "Large Print", "Print 2 Columns",
+                              "Tool Tips", "Bold Fonts", "Show Toolbar", "-", "Print Longer Page",
+                              "Print Shorter Page"}));
+        const std::map<const char*, const char*> keys = {
+            {"mu_ClearList", "Ctrl+C"},     {"mu_SelectList", "Ctrl+S"},
+            {"mu_PrintList", "Ctrl+P"},     {"mu_ShowItemLists", "Ctrl+I"},
+            {"mu_ShowRecipeCollection", "Ctrl+R"}, {"MU_Inst", "F1"}};
+        for (auto [name, key] : keys)
+            QCOMPARE(s.Find<QAction>(name)->shortcut(), QKeySequence(QString::fromLatin1(key)));
+        QVERIFY(!s.Find<QAction>("MU_HostBrowse")->isVisible());
+    }
+
+    void recipeCommandsStartSwitchedOffAndTheOptionsFollowTheSettings()
+    {
+        Started s;
+        for (const char* name : {"mu_NewRecipe", "mu_DeleteRecipe", "mu_SaveIngredients",
+                                 "mu_GetIngredients", "mu_RenameRecipe", "mu_MakeSinglePage",
+                                 "mu_MakeIndex", "mu_MakeIndexApplyStyle", "mu_MakeAll"})
+            QVERIFY2(!s.Find<QAction>(name)->isEnabled(), name);
+        QVERIFY(s.Find<QAction>("mu_Exit")->isEnabled());
+        QVERIFY(!s.Find<QAction>("MU_LP")->isChecked());
+        QVERIFY(!s.Find<QAction>("mu_Print2Columns")->isChecked());
+        QVERIFY(s.Find<QAction>("mu_ToolTips")->isChecked());
+        QVERIFY(!s.Find<QAction>("mu_FontToggle")->isChecked());
+        QVERIFY(s.Find<QAction>("mu_ShowToolbar")->isChecked());
+    }
+
+    void theToolbarHasItsButtonsInOrderWithTheirTips()
+    {
+        Started s;
+        const QList<QAction*> actions = s.Find<QToolBar>("Toolbar1")->actions();
+        QCOMPARE(actions.size(), 16);
+        for (int separator : {3, 5, 8, 11, 14})
+            QVERIFY(actions[separator - 1]->isSeparator());
+        QCOMPARE(actions[14]->objectName(), QStringLiteral("Toolbar1_Recipes"));
+        QCOMPARE(actions[15]->objectName(), QStringLiteral("Toolbar1_Items"));
+        QCOMPARE(actions[0]->toolTip(), QStringLiteral("Create a new category"));
+        QCOMPARE(actions[12]->toolTip(), QStringLiteral("Visit our website!"));
+        QVERIFY(!actions[15]->isEnabled()); // the item view is showing
+    }
+
+    void theStatusBarShowsItsThreePanels()
+    {
+        Started s;
+        QCOMPARE(s.Find<QLabel>("sb_cat")->text(), QStringLiteral("(No Recipe Selected)"));
+        QCOMPARE(s.Find<QLabel>("sb_today")->text(), QStringLiteral("Today's List"));
+        QCOMPARE(s.Find<QLabel>("sb_date")->text(),
+                 QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
+    }
+
+    void theListsAreLaidOutInQuartersAndTodaysListAtFullHeight()
+    {
+        Started s;
+        s.window.resize(800, 600);
+        QApplication::processEvents();
+        const QRect items = s.Find<QListView>("StdList")->geometry();
+        const QRect categories = s.Find<QListView>("CatList")->geometry();
+        const QRect today = s.Find<QListView>("TmpList")->geometry();
+        QCOMPARE(items.top(), 0);
+        QCOMPARE(items.width(), 249); // 3735 twips
+        QVERIFY(qAbs(categories.top() - items.bottom() - 1) <= 1);
+        QVERIFY(qAbs(items.height() - categories.height()) <= 1);
+        QCOMPARE(today.top(), 0);
+        QVERIFY(qAbs(today.height() - (items.height() + categories.height())) <= 1);
+        QVERIFY(qAbs(today.right() - (s.window.centralWidget()->width() - 1)) <= 1);
+
+        s.window.resize(800, 300); // an outer height under 5000 twips changes nothing
+        QApplication::processEvents();
+        QCOMPARE(s.Find<QListView>("StdList")->geometry(), items);
+    }
+
+    void boldFontsAndShowToolbarActOnTheWindowAndAreStored()
+    {
+        Started s;
+        s.window.resize(800, 600);
+        QApplication::processEvents();
+        auto* stdList = s.Find<QListView>("StdList");
+        const QPoint before = stdList->mapTo(&s.window, QPoint(0, 0));
+        const int toolbarHeight = s.Find<QToolBar>("Toolbar1")->height();
+
+        s.Find<QAction>("mu_FontToggle")->trigger();
+        QVERIFY(stdList->font().bold());
+        QVERIFY(s.window.statusBar()->font().bold());
+        QCOMPARE(s.Stored(152, 1), std::string("Y"));
+
+        s.Find<QAction>("mu_ShowToolbar")->trigger();
+        QApplication::processEvents();
+        QVERIFY(s.Find<QToolBar>("Toolbar1")->isHidden());
+        QVERIFY(!s.Find<QAction>("mu_ShowToolbar")->isChecked());
+        QCOMPARE(stdList->mapTo(&s.window, QPoint(0, 0)).y(), before.y() - toolbarHeight);
+        QCOMPARE(s.Stored(153, 1), std::string("N"));
+    }
+
+    void toolTipsOffClearsEveryTipAtOnce()
+    {
+        Started s;
+        s.Find<QAction>("mu_ToolTips")->trigger();
+        QVERIFY(s.Find<QListView>("CatList")->toolTip().isEmpty());
+        QVERIFY(s.Find<QListView>("StdList")->toolTip().isEmpty());
+        QCOMPARE(s.Stored(150, 1), std::string("N"));
+        QVERIFY(!s.Find<QAction>("mu_ToolTips")->isChecked());
+    }
+
+    void closingStoresTheWindowAndTheNextStartPutsItBack()
+    {
+        TestFolder folder;
+        QRect frame;
+        {
+            MainScreenState state = folder.State();
+            FakeUi ui;
+            MainScreen window(state, ui);
+            window.StartUp();
+            window.move(40, 60);
+            window.resize(640, 480);
+            QApplication::processEvents();
+            frame = window.frameGeometry();
+            window.close();
+            const double tpp = window.TwipsPerPixel();
+            const auto twips = [tpp](int px) { return QString::number(std::lround(px * tpp)); };
+            QCOMPARE(QString::fromStdString(folder.Read("px31.cfg").substr(164, 20)),
+                     QStringLiteral("%1 %2 %3 %4 ")
+                         .arg(twips(frame.y()), -4)
+                         .arg(twips(frame.x()), -4)
+                         .arg(twips(frame.height()), -4)
+                         .arg(twips(frame.width()), -4));
+        }
+        MainScreenState state = folder.State();
+        FakeUi ui;
+        MainScreen window(state, ui);
+        window.StartUp();
+        QApplication::processEvents();
+        QCOMPARE(window.frameGeometry(), frame);
+    }
+
+    void exitLeavesWithoutStoringTheWindow()
+    {
+        Started s;
+        const std::string before = s.folder.Read("px31.cfg");
+        s.window.resize(700, 500);
+        s.Find<QAction>("mu_Exit")->trigger();
+        s.window.close();
+        QCOMPARE(s.folder.Read("px31.cfg"), before);
+    }
+};
+
+QTEST_MAIN(MainScreenTest)
+#include "main_screen_test.moc"

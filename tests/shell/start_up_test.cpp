@@ -1,0 +1,136 @@
+#include "shell/start_up.h"
+
+#include "catalogue/catalogue_records.h"
+#include "settings/settings_file.h"
+#include "shell/data_folder.h"
+#include "support/data_folder.h"
+#include "support/fake_ui.h"
+#include "text/fields.h"
+
+#include <gtest/gtest.h>
+
+namespace pantrix {
+namespace {
+
+using testing::Categories;
+using testing::FakeUi;
+using testing::Items;
+using testing::TestFolder;
+
+// The program's own start-up steps, in their order.
+void StartUp(MainScreenState& s, Ui& ui)
+{
+    LoadSettings(s, ui);
+    SetHost(s);
+    MergeDeliveredCatalogue(s, ui);
+    FinishStartUp(s, ui);
+}
+
+TEST(StartUp, AFirstRunInAnEmptyFolderWritesTheDefaultsAndShowsNoCategories)
+{
+    TestFolder folder;
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    StartUp(s, ui);
+    const std::string dataPath = folder.Path().string() + "/";
+    EXPECT_EQ(s.DataPath, dataPath);
+    EXPECT_EQ(folder.Read("px31.cfg"), EncodeSettings(DefaultSettings(dataPath)));
+    EXPECT_TRUE(s.Catalogue.CatList.empty());
+    EXPECT_EQ(StoredWindowGeometry(s.Settings), (WindowGeometry{1, 1, 6465, 8715}));
+    EXPECT_EQ(s.Caption, "Quillfield presents - Pantrix! 3.1");
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST(StartUp, TheStarterCatalogueArrivesSortedWithoutAQuestion)
+{
+    TestFolder folder;
+    ASSERT_TRUE(DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, folder.Path()));
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    StartUp(s, ui);
+    EXPECT_TRUE(ui.Messages.empty());
+    ASSERT_GE(s.Catalogue.CatList.size(), 12u);
+    EXPECT_TRUE(std::is_sorted(s.Catalogue.CatList.begin(), s.Catalogue.CatList.end(),
+                               [](const std::string& a, const std::string& b) {
+                                   return LessNoCase(a, b);
+                               }));
+    EXPECT_FALSE(folder.Exists("std_item.new"));
+    SelectCategory(s, ui, 0);
+    EXPECT_FALSE(s.Catalogue.StdList.empty());
+}
+
+TEST(StartUp, DeliveredDataBesideAnOldCatalogueIsMergedWhenTheUserAgrees)
+{
+    TestFolder folder;
+    folder.Write("category.lst", Categories({"Dairy"}));
+    folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
+    folder.Write("category.new", Categories({"Bakery"}));
+    folder.Write("std_item.new", Items({{"Bakery", "Bread"}}));
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    ui.AnswerMessage(MessageAnswer::Yes);
+    StartUp(s, ui);
+    EXPECT_EQ(s.Catalogue.CatList, (std::vector{CategoryRecord("Bakery"), CategoryRecord("Dairy")}));
+}
+
+TEST(StartUp, OptionsChecksFollowYAndNAndOtherwiseStayAsDesigned)
+{
+    TestFolder folder;
+    SettingsRecord settings = DefaultSettings("/");
+    settings.ToolTips = "N";
+    settings.PrintTwoColumns = "Y";
+    settings.BoldFonts = "?";
+    settings.ShowToolbar = "n";
+    settings.LargePrint = std::string(1, '\0');
+    folder.Write("px31.cfg", EncodeSettings(settings));
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    StartUp(s, ui);
+    EXPECT_FALSE(s.Options.ToolTips);
+    EXPECT_TRUE(s.ToolTipsCleared);
+    EXPECT_TRUE(s.Options.PrintTwoColumns);
+    EXPECT_TRUE(s.Options.BoldFonts);
+    EXPECT_TRUE(s.Options.ShowToolbar);
+    EXPECT_TRUE(s.Options.LargePrint);
+}
+
+TEST(StartUp, RecipeCommandsAreOffAndTheItemViewIsCurrent)
+{
+    TestFolder folder;
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    s.Catalogue.CatEdit = "stale";
+    s.Catalogue.StdEdit = "stale";
+    StartUp(s, ui);
+    EXPECT_FALSE(s.RecipeCommandsOn);
+    EXPECT_EQ(s.CurrentView, View::Items);
+    EXPECT_TRUE(s.Catalogue.CatEdit.empty());
+    EXPECT_TRUE(s.Catalogue.StdEdit.empty());
+}
+
+TEST(StartUp, AClosedWindowComesBackWhereItWas)
+{
+    TestFolder folder;
+    FakeUi ui;
+    MainScreenState first = folder.State();
+    StartUp(first, ui);
+    first.Window = {720, 1500, 7200, 9600};
+    CloseMainScreen(first, ui);
+
+    MainScreenState second = folder.State();
+    StartUp(second, ui);
+    EXPECT_EQ(StoredWindowGeometry(second.Settings), (WindowGeometry{720, 1500, 7200, 9600}));
+}
+
+TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
+{
+    SettingsRecord settings = DefaultSettings("/");
+    settings.WindowTop = "abc";
+    settings.WindowLeft = "-90";
+    settings.WindowHeight = "xyz";
+    settings.WindowWidth = "-5";
+    EXPECT_EQ(StoredWindowGeometry(settings), (WindowGeometry{0, -90, 6465, 8715}));
+}
+
+} // namespace
+} // namespace pantrix

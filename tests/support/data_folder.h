@@ -1,0 +1,40 @@
+// A fresh data folder per test, with helpers to lay down and read back files as
+// bytes, and to build record files from names.
+#pragma once
+
+#include "shell/main_screen_state.h"
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace pantrix::testing {
+
+class TestFolder
+{
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const fs::path& Path() const { return m_path; }
+    fs::path File(std::string_view name) const { return m_path / std::string(name); }
+
+    void Write(std::string_view name, std::string_view bytes) const;
+    std::string Read(std::string_view name) const; // fails the test when missing
+    bool Exists(std::string_view name) const;
+
+    // A state whose data folder is this one.
+    MainScreenState State() const;
+
+private:
+    fs::path m_path;
+};
+
+// 30-byte category records.
+std::string Categories(std::initializer_list<std::string_view> names);
+// 60-byte item records from (category, item) pairs.
+std::string Items(std::initializer_list<std::pair<std::string_view, std::string_view>> items);
+
+} // namespace pantrix::testing

@@ -1,0 +1,81 @@
+// A scripted stand-in for the desktop: answers come from a queue the test fills,
+// and every message, prompt, printed line, clipboard text and started program is
+// recorded. A dialog with no answer queued fails the test.
+#pragma once
+
+#include "platform/ui.h"
+
+#include <deque>
+
+namespace pantrix::testing {
+
+struct PrintedLine
+{
+    std::string Text;
+    std::string Face;
+    int Points = 0;
+    bool Bold = false;
+};
+
+struct StartedProgram
+{
+    std::filesystem::path Program;
+    std::string Parameters;
+};
+
+class FakeUi final : public Ui
+{
+public:
+    FakeUi();
+    ~FakeUi() override;
+
+    // The next answers, in the order the dialogs come.
+    void AnswerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
+    void AnswerInput(std::string text) { m_inputAnswers.push_back(std::move(text)); }
+    void AnswerFile(std::optional<ChosenFile> file) { m_fileAnswers.push_back(std::move(file)); }
+    void SetToday(Date today) { m_today = today; }
+    void SetProgramFor(std::optional<std::filesystem::path> program) { m_programFor = program; }
+    void FailPrinterWith(std::string error) { m_printerError = std::move(error); }
+
+    std::vector<Message> Messages;
+    std::vector<std::string> Prompts;
+    std::vector<FileDialogRequest> FileDialogs;
+    std::vector<PrintedLine> Printed; // an empty line has empty text
+    int EndedJobs = 0;
+    std::optional<std::string> Clipboard;
+    std::vector<StartedProgram> Started;
+    int BusyDepth = 0;
+    int BusyShown = 0;
+    std::chrono::milliseconds Waited{0};
+
+    MessageAnswer ShowMessage(const Message& message) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override;
+    std::optional<long> ColourDialog(long initial) override;
+    std::optional<FontChoice> FontDialog(const FontChoice& initial) override;
+    Status PrinterSetFont(const std::string& face, int points, bool bold) override;
+    Status PrintLine(const std::string& line) override;
+    Status PrintEmptyLine() override;
+    Status EndPrintJob() override;
+    void ClipboardClear() override;
+    void ClipboardSetText(const std::string& text) override;
+    std::optional<std::filesystem::path>
+    FindProgramFor(const std::filesystem::path& document) override;
+    bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override;
+    void SetBusyPointer(bool busy) override;
+    Date Today() override;
+    void Wait(std::chrono::milliseconds duration) override;
+
+private:
+    std::deque<MessageAnswer> m_messageAnswers;
+    std::deque<std::string> m_inputAnswers;
+    std::deque<std::optional<ChosenFile>> m_fileAnswers;
+    Date m_today{2026, 3, 14};
+    std::optional<std::filesystem::path> m_programFor;
+    std::optional<std::string> m_printerError;
+    PrintedLine m_font{"", "Courier New", 10, false};
+};
+
+} // namespace pantrix::testing
