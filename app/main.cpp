@@ -48,7 +48,9 @@ int main(int argc, char* argv[])
 
     QtUi ui;
     if (Status ready = PrepareDataFolder(folder); !ready) {
-        ShowFailure(ui, ready);
+        ui.ShowMessage({ready.error() + "\r\n\r\nPantrix! ends without changing anything.",
+                        std::string(kApplicationTitle), MessageIcon::Critical, MessageButtons::Ok,
+                        MessageAnswer::Ok});
         return 1;
     }
     for (const Status& delivered : {InstallDataFiles(ResourceFolder(), folder),

@@ -2,7 +2,6 @@
 // shortcut keys, tooltips, and the window's handler each one runs.
 #pragma once
 
-#include <QStyle>
 #include <span>
 
 namespace pantrix {
@@ -34,8 +33,6 @@ struct ToolbarButton
     const char* Key;     // nullptr for a separator
     const char* Caption;
     const char* ToolTip;
-    const char* ThemeIcon;
-    QStyle::StandardPixmap FallbackIcon;
     const char* ItemViewEntry;   // the menu entry whose command it runs in the item view
     const char* RecipeViewEntry; // and in the recipe view
 };

@@ -3,6 +3,7 @@
 #include "app/name_list_model.h"
 #include "app/splash.h"
 #include "app/text_bridge.h"
+#include "app/toolbar_icons.h"
 #include "platform/ui.h"
 #include "shell/options.h"
 #include "shell/start_up.h"
@@ -130,16 +131,16 @@ void MainScreen::BuildToolbar()
     m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolbar->setIconSize(QSize(24, 24));
     for (const ToolbarButton& button : ToolbarButtons()) {
         if (!button.Key) {
             m_toolbar->addSeparator();
             continue;
         }
         const QString key = QString::fromLatin1(button.Key);
-        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(button.ThemeIcon),
-                                            style()->standardIcon(button.FallbackIcon));
-        QAction* action = m_toolbar->addAction(icon, QString::fromLatin1(button.Caption));
+        QAction* action =
+            m_toolbar->addAction(ToolbarIcon(key), QString::fromLatin1(button.Caption));
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
         action->setToolTip(QString::fromLatin1(button.ToolTip));
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });

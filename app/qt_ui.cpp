@@ -123,16 +123,19 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
 std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
                            const std::string& defaultText)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, ToQt(title), DisplayText(prompt),
-                                               QLineEdit::Normal, ToQt(defaultText), &accepted);
-    return accepted ? FromQt(text) : std::string();
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(ToQt(title));
+    dialog.setAccessibleName(ToQt(title));
+    dialog.setLabelText(DisplayText(prompt));
+    dialog.setTextValue(ToQt(defaultText));
+    return dialog.exec() == QDialog::Accepted ? FromQt(dialog.textValue()) : std::string();
 }
 
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(m_parent, ToQt(request.Title),
                        QString::fromStdString(request.Folder.string()), FilterText(request.Filters));
+    dialog.setAccessibleName(ToQt(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A name that does not exist yet may be typed; the command decides what it means.
     dialog.setFileMode(QFileDialog::AnyFile);
