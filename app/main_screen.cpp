@@ -80,6 +80,7 @@ void MainScreen::BuildLists()
 {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("ItemArea"));
+    area->setAccessibleName(QStringLiteral("Item lists"));
     setCentralWidget(area);
     area->installEventFilter(this);
 

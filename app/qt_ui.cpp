@@ -117,6 +117,9 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
                     QtButtons(message.Buttons), m_parent);
     box.setDefaultButton(QtButton(message.DefaultButton));
     box.setAccessibleName(ToQt(message.Title));
+    // A question asked while only the splash shows must not end up behind it.
+    if (!m_parent || !m_parent->isVisible())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return AnswerOf(box.exec(), message.Buttons);
 }
 

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -255,6 +256,22 @@ private slots:
         window.StartUp();
         QApplication::processEvents();
         QCOMPARE(window.frameGeometry(), frame);
+    }
+
+    void aWindowStoredOutOfReachComesBackOnTheScreen()
+    {
+        TestFolder folder;
+        SettingsRecord settings = DefaultSettings("/");
+        settings.WindowTop = "-9999";
+        settings.WindowLeft = "99999";
+        settings.WindowHeight = "abc";
+        folder.Write("px31.cfg", EncodeSettings(settings));
+        MainScreenState state = folder.State();
+        FakeUi ui;
+        MainScreen window(state, ui);
+        window.StartUp();
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry().topLeft()));
+        QVERIFY(qAbs(window.frameGeometry().height() * window.TwipsPerPixel() - 6465) < 30);
     }
 
     void exitLeavesWithoutStoringTheWindow()
