@@ -176,7 +176,7 @@ void MainScreen::StartUp()
     LoadSettings(m_state, m_ui);
     if (m_state.ToolTipsCleared)
         ClearToolTips();
-    const WindowGeometry stored = StoredWindowGeometry(m_state.Settings);
+    const Rect stored = StoredWindowGeometry(m_state.Settings);
     PlaceWindow(stored);
     ShowSplash();
     PlaceWindow(stored); // the frame's own size is known once the window shows
@@ -202,13 +202,13 @@ void MainScreen::ShowSplash()
     splash.close();
 }
 
-void MainScreen::PlaceWindow(const WindowGeometry& geometry)
+void MainScreen::PlaceWindow(const Rect& frame)
 {
     const double tpp = TwipsPerPixel();
     const auto px = [tpp](long twips) { return static_cast<int>(std::lround(twips / tpp)); };
     const QSize frameExtra = frameGeometry().size() - size();
-    resize(QSize(px(geometry.Width), px(geometry.Height)) - frameExtra);
-    QPoint topLeft(px(geometry.Left), px(geometry.Top));
+    resize(QSize(px(frame.Width), px(frame.Height)) - frameExtra);
+    QPoint topLeft(px(frame.Left), px(frame.Top));
     // A window stored where no screen is now (a monitor removed, a damaged
     // settings file) would be out of reach; it comes back at the top left.
     const QRect reachable(topLeft, QSize(64, 32));
@@ -229,8 +229,8 @@ void MainScreen::RememberGeometry()
     const double tpp = TwipsPerPixel();
     const auto twips = [tpp](int px) { return std::lround(px * tpp); };
     const QRect frame = frameGeometry();
-    m_state.Window = {twips(frame.y()), twips(frame.x()), twips(frame.height()),
-                      twips(frame.width())};
+    m_state.Window = {twips(frame.x()), twips(frame.y()), twips(frame.width()),
+                      twips(frame.height())};
 }
 
 void MainScreen::Render()

@@ -60,7 +60,7 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
-    void PlaceWindow(const WindowGeometry& geometry);
+    void PlaceWindow(const Rect& frame);
     void RememberGeometry();
     void ShowSplash();
 

@@ -4,16 +4,9 @@
 // its text over the lower half.
 #pragma once
 
-namespace pantrix {
+#include "shell/rect.h"
 
-struct Rect
-{
-    long Left = 0;
-    long Top = 0;
-    long Width = 0;
-    long Height = 0;
-    bool operator==(const Rect&) const = default;
-};
+namespace pantrix {
 
 struct WindowLayout
 {

@@ -5,6 +5,7 @@
 #include "catalogue/catalogue_view.h"
 #include "platform/files.h"
 #include "settings/settings_record.h"
+#include "shell/rect.h"
 
 #include <string>
 
@@ -12,16 +13,6 @@ namespace pantrix {
 
 inline constexpr std::string_view kMakerName = "Quillfield";
 inline constexpr std::string_view kMakerPage = "http://www.quillfield.example/px-in.htm";
-
-// Position and size of the main window's frame, in twips.
-struct WindowGeometry
-{
-    long Top = 0;
-    long Left = 0;
-    long Height = 0;
-    long Width = 0;
-    bool operator==(const WindowGeometry&) const = default;
-};
 
 // Check marks of the Options menu, starting as the menu was designed.
 struct OptionsChecks
@@ -46,7 +37,7 @@ struct MainScreenState
     bool ToolTipsCleared = false; // once cleared, tooltips stay empty for this run
     View CurrentView = View::Items;
     bool RecipeCommandsOn = true; // as designed; start-up switches them off
-    WindowGeometry Window;        // kept current by the window
+    Rect Window;                  // the window's frame, kept current by the window
 
     std::string HostName = std::string(kMakerName);
     std::string HostWebAddress = std::string(kMakerPage);

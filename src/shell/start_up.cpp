@@ -43,15 +43,15 @@ void LoadSettings(MainScreenState& s, Ui& ui)
         s.ToolTipsCleared = true;
 }
 
-WindowGeometry StoredWindowGeometry(const SettingsRecord& settings)
+Rect StoredWindowGeometry(const SettingsRecord& settings)
 {
     const SettingsRecord defaults = DefaultSettings("");
     const auto number = [](const std::string& field) {
         return static_cast<long>(LeadingNumber(field));
     };
-    return {number(settings.WindowTop), number(settings.WindowLeft),
-            PositiveOr(number(settings.WindowHeight), number(defaults.WindowHeight)),
-            PositiveOr(number(settings.WindowWidth), number(defaults.WindowWidth))};
+    return {number(settings.WindowLeft), number(settings.WindowTop),
+            PositiveOr(number(settings.WindowWidth), number(defaults.WindowWidth)),
+            PositiveOr(number(settings.WindowHeight), number(defaults.WindowHeight))};
 }
 
 void SetHost(MainScreenState& s)

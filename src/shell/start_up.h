@@ -18,7 +18,7 @@ void LoadSettings(MainScreenState& s, Ui& ui);
 // The window's frame as stored. A size that is not positive (a damaged field
 // reads as 0) falls back to the size of a new settings file, so the window is
 // never lost for good.
-WindowGeometry StoredWindowGeometry(const SettingsRecord& settings);
+Rect StoredWindowGeometry(const SettingsRecord& settings);
 
 // The maker's name in the caption.
 void SetHost(MainScreenState& s);

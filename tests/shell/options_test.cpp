@@ -20,7 +20,7 @@ protected:
     {
         LoadSettings(s, ui);
         FinishStartUp(s, ui);
-        s.Window = {300, 450, 6465, 8715};
+        s.Window = {450, 300, 8715, 6465};
     }
     std::string Stored(std::size_t offset, std::size_t width)
     {
@@ -82,7 +82,7 @@ TEST_F(Options, BoldFontsAndShowToolbarWriteTheWholeRecordWithTheWindow)
 
 TEST_F(Options, AFiveDigitNegativePositionKeepsItsSignAndFirstFourDigits)
 {
-    s.Window = {-12345, -20, 100000, 9000};
+    s.Window = {-20, -12345, 9000, 100000};
     SaveConfig(s, ui);
     EXPECT_EQ(Stored(164, 20), "-1234-20  100009000 ");
 }

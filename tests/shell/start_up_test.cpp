@@ -36,7 +36,7 @@ TEST(StartUp, AFirstRunInAnEmptyFolderWritesTheDefaultsAndShowsNoCategories)
     EXPECT_EQ(s.DataPath, dataPath);
     EXPECT_EQ(folder.Read("px31.cfg"), EncodeSettings(DefaultSettings(dataPath)));
     EXPECT_TRUE(s.Catalogue.CatList.empty());
-    EXPECT_EQ(StoredWindowGeometry(s.Settings), (WindowGeometry{1, 1, 6465, 8715}));
+    EXPECT_EQ(StoredWindowGeometry(s.Settings), (Rect{1, 1, 8715, 6465}));
     EXPECT_EQ(s.Caption, "Quillfield presents - Pantrix! 3.1");
     EXPECT_TRUE(ui.Messages.empty());
 }
@@ -114,12 +114,12 @@ TEST(StartUp, AClosedWindowComesBackWhereItWas)
     FakeUi ui;
     MainScreenState first = folder.State();
     StartUp(first, ui);
-    first.Window = {720, 1500, 7200, 9600};
+    first.Window = {1500, 720, 9600, 7200};
     CloseMainScreen(first, ui);
 
     MainScreenState second = folder.State();
     StartUp(second, ui);
-    EXPECT_EQ(StoredWindowGeometry(second.Settings), (WindowGeometry{720, 1500, 7200, 9600}));
+    EXPECT_EQ(StoredWindowGeometry(second.Settings), (Rect{1500, 720, 9600, 7200}));
 }
 
 TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
@@ -129,7 +129,7 @@ TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
     settings.WindowLeft = "-90";
     settings.WindowHeight = "xyz";
     settings.WindowWidth = "-5";
-    EXPECT_EQ(StoredWindowGeometry(settings), (WindowGeometry{0, -90, 6465, 8715}));
+    EXPECT_EQ(StoredWindowGeometry(settings), (Rect{-90, 0, 8715, 6465}));
 }
 
 } // namespace
