@@ -22,14 +22,6 @@ TEST(RecordFile, CountsWholeRecordsAndIgnoresATrailingPart)
     EXPECT_EQ(block.value().WholeRecords().size(), 90u);
 }
 
-TEST(RecordFile, AMissingFileIsCreatedEmptyWhenRead)
-{
-    TestFolder folder;
-    RecordFile file(folder.File("std_item.lst"), 60);
-    EXPECT_EQ(file.ReadAll().value().Count(), 0u);
-    EXPECT_TRUE(folder.Exists("std_item.lst"));
-}
-
 TEST(RecordFile, AppendGoesAfterTheLastWholeRecord)
 {
     TestFolder folder;

@@ -92,14 +92,5 @@ TEST(SettingsRecord, AShortRecordTakesItsMissingEndFromTheFallback)
     EXPECT_EQ(DecodeSettings(bytes + "trailing", fallback).ToolTips, "N");
 }
 
-TEST(SettingsRecord, OnlyYAndNAreFlagValues)
-{
-    EXPECT_EQ(ReadFlag("Y"), Flag::Yes);
-    EXPECT_EQ(ReadFlag("N"), Flag::No);
-    EXPECT_EQ(ReadFlag("y"), Flag::Neither);
-    EXPECT_EQ(ReadFlag(" "), Flag::Neither);
-    EXPECT_EQ(ReadFlag(std::string(1, '\0')), Flag::Neither);
-}
-
 } // namespace
 } // namespace pantrix

@@ -12,9 +12,7 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
 using testing::FakeUi;
-using testing::Items;
 using testing::TestFolder;
 
 // The program's own start-up steps, in their order.
@@ -59,20 +57,6 @@ TEST(StartUp, TheStarterCatalogueArrivesSortedWithoutAQuestion)
     EXPECT_FALSE(s.Catalogue.StdList.empty());
 }
 
-TEST(StartUp, DeliveredDataBesideAnOldCatalogueIsMergedWhenTheUserAgrees)
-{
-    TestFolder folder;
-    folder.Write("category.lst", Categories({"Dairy"}));
-    folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
-    folder.Write("category.new", Categories({"Bakery"}));
-    folder.Write("std_item.new", Items({{"Bakery", "Bread"}}));
-    MainScreenState s = folder.State();
-    FakeUi ui;
-    ui.AnswerMessage(MessageAnswer::Yes);
-    StartUp(s, ui);
-    EXPECT_EQ(s.Catalogue.CatList, (std::vector{CategoryRecord("Bakery"), CategoryRecord("Dairy")}));
-}
-
 TEST(StartUp, OptionsChecksFollowYAndNAndOtherwiseStayAsDesigned)
 {
     TestFolder folder;
@@ -106,20 +90,6 @@ TEST(StartUp, RecipeCommandsAreOffAndTheItemViewIsCurrent)
     EXPECT_EQ(s.CurrentView, View::Items);
     EXPECT_TRUE(s.Catalogue.CatEdit.empty());
     EXPECT_TRUE(s.Catalogue.StdEdit.empty());
-}
-
-TEST(StartUp, AClosedWindowComesBackWhereItWas)
-{
-    TestFolder folder;
-    FakeUi ui;
-    MainScreenState first = folder.State();
-    StartUp(first, ui);
-    first.Window = {1500, 720, 9600, 7200};
-    CloseMainScreen(first, ui);
-
-    MainScreenState second = folder.State();
-    StartUp(second, ui);
-    EXPECT_EQ(StoredWindowGeometry(second.Settings), (Rect{1500, 720, 9600, 7200}));
 }
 
 TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
