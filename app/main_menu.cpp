@@ -12,8 +12,8 @@ using G = EntryGroup;
 using S = MainScreen;
 
 const std::array kFileMenu = {
-    MenuEntry{"mu_ClearList", "Clear List and Start Over", "Ctrl+C", nullptr},
-    MenuEntry{"mu_SelectList", "Select / Create New List", "Ctrl+S", nullptr},
+    MenuEntry{"mu_ClearList", "Clear List and Start Over", "Ctrl+C", &S::mu_ClearList_Click},
+    MenuEntry{"mu_SelectList", "Select / Create New List", "Ctrl+S", &S::mu_SelectList_Click},
     kSeparator,
     MenuEntry{"mu_PrintList", "Print Shopping List", "Ctrl+P", nullptr},
     MenuEntry{"mu_PrintRecipe", "Print Recipe", "", nullptr},
@@ -30,7 +30,7 @@ const std::array kFileMenu = {
 const std::array kItemsMenu = {
     MenuEntry{"mu_ShowItemLists", "Show Item Lists", "Ctrl+I", nullptr},
     kSeparator,
-    MenuEntry{"mu_OneTimeItem", "One-Time Item", "", nullptr},
+    MenuEntry{"mu_OneTimeItem", "One-Time Item", "", &S::mu_OneTimeItem_Click},
     kSeparator,
     MenuEntry{"mu_NewItem", "New Item", "", nullptr, G::ItemEditing},
     MenuEntry{"mu_EditItem", "Edit Item", "", nullptr, G::ItemEditing},

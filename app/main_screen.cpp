@@ -3,13 +3,18 @@
 #include "app/name_list_model.h"
 #include "app/splash.h"
 #include "app/text_bridge.h"
+#include "app/todays_list_model.h"
 #include "app/toolbar_icons.h"
+#include "lists/entry_commands.h"
+#include "lists/list_commands.h"
 #include "platform/ui.h"
 #include "shell/options.h"
 #include "shell/start_up.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QDate>
 #include <QLabel>
 #include <QLayout>
@@ -82,7 +87,6 @@ void MainScreen::BuildLists()
     area->setObjectName(QStringLiteral("ItemArea"));
     area->setAccessibleName(QStringLiteral("Item lists"));
     setCentralWidget(area);
-    area->installEventFilter(this);
 
     m_stdList = MakeList(area, "StdList", "Line items",
                          "Double-click to add to list, right-click to edit");
@@ -92,12 +96,21 @@ void MainScreen::BuildLists()
                          "Right-click to modify item, DEL to remove, check if special");
     m_catModel = new NameListModel(m_state.Catalogue.CatList, this);
     m_stdModel = new NameListModel(m_state.Catalogue.StdList, this);
+    m_tmpModel = new TodaysListModel(m_state, this);
     m_catList->setModel(m_catModel);
     m_stdList->setModel(m_stdModel);
+    m_tmpList->setModel(m_tmpModel);
     connect(m_catList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainScreen::CatList_Click);
     connect(m_stdList->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &MainScreen::StdList_Click);
+    connect(m_tmpList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainScreen::TmpList_Click);
+    connect(m_stdList, &QAbstractItemView::doubleClicked, this, &MainScreen::StdList_DblClick);
+    connect(m_tmpList, &QAbstractItemView::doubleClicked, this, &MainScreen::TmpList_DblClick);
+    for (QWidget* watched : {area, static_cast<QWidget*>(m_stdList),
+                             static_cast<QWidget*>(m_tmpList), m_tmpList->viewport()})
+        watched->installEventFilter(this);
 }
 
 void MainScreen::BuildMenus()
@@ -184,6 +197,7 @@ void MainScreen::StartUp()
     m_catModel->Refresh();
     m_stdModel->Refresh();
     Render();
+    RenderTodaysList();
     Form_Resize();
 }
 
@@ -244,6 +258,19 @@ void MainScreen::Render()
     RenderMenus();
     RenderToolbar();
     AdjustFonts();
+}
+
+void MainScreen::RenderTodaysList()
+{
+    m_rendering = true;
+    m_tmpModel->Refresh();
+    if (m_state.List.Current) {
+        const QModelIndex current = m_tmpModel->index(static_cast<int>(*m_state.List.Current));
+        m_tmpList->setCurrentIndex(current);
+        m_tmpList->scrollTo(current);
+    }
+    m_rendering = false;
+    m_listPanel->setText(ToQt(m_state.ListPanel));
 }
 
 void MainScreen::RenderMenus()
@@ -337,11 +364,13 @@ void MainScreen::Place(QWidget* widget, const Rect& twips)
 
 void MainScreen::closeEvent(QCloseEvent* event)
 {
-    if (!m_exiting) {
-        RememberGeometry();
-        CloseMainScreen(m_state, m_ui);
-    }
-    event->accept();
+    if (m_exiting)
+        return event->accept();
+    RememberGeometry();
+    if (CloseMainScreen(m_state, m_ui))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainScreen::moveEvent(QMoveEvent* event)
@@ -358,6 +387,16 @@ void MainScreen::resizeEvent(QResizeEvent* event)
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress &&
+        HandleListKey(watched, static_cast<QKeyEvent*>(event)))
+        return true;
+    // The right button changes the entry that was current before the click.
+    if (watched == m_tmpList->viewport() && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        ModifyCurrentEntry(m_state, m_ui);
+        RenderTodaysList();
+        return true;
+    }
     if (watched == centralWidget() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         Form_Resize();
@@ -368,11 +407,50 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool MainScreen::HandleListKey(QObject* watched, QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (watched == m_stdList && enter) {
+        StdList_DblClick();
+        return true;
+    }
+    if (watched == m_tmpList && enter) {
+        ModifyCurrentEntry(m_state, m_ui);
+        RenderTodaysList();
+        return true;
+    }
+    if (watched == m_tmpList && event->key() == Qt::Key_Delete) {
+        TmpList_DblClick();
+        return true;
+    }
+    return false;
+}
+
 // "Exit" leaves at once: the window's geometry of this run is not kept.
 void MainScreen::mu_Exit_Click()
 {
+    if (!ExitProgram(m_state, m_ui))
+        return;
     m_exiting = true;
     QApplication::exit(0);
+}
+
+void MainScreen::mu_ClearList_Click()
+{
+    ClearList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_SelectList_Click()
+{
+    SelectList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_OneTimeItem_Click()
+{
+    AddOneTimeItem(m_state, m_ui);
+    RenderTodaysList();
 }
 
 void MainScreen::mu_ToolTips_Click()
@@ -423,8 +501,28 @@ void MainScreen::CatList_Click(const QModelIndex& index)
 
 void MainScreen::StdList_Click(const QModelIndex& index)
 {
-    if (index.isValid())
-        SelectItem(m_state, static_cast<std::size_t>(index.row()));
+    if (!index.isValid())
+        return;
+    SelectItem(m_state, static_cast<std::size_t>(index.row()));
+    m_listPanel->setText(ToQt(m_state.ListPanel));
+}
+
+void MainScreen::StdList_DblClick()
+{
+    AddFromCatalogue(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::TmpList_Click(const QModelIndex& index)
+{
+    if (!m_rendering && index.isValid())
+        SelectEntry(m_state, static_cast<std::size_t>(index.row()));
+}
+
+void MainScreen::TmpList_DblClick()
+{
+    RemoveCurrentEntry(m_state);
+    RenderTodaysList();
 }
 
 void MainScreen::Toolbar1_ButtonClick(const QString& key)

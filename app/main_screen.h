@@ -11,6 +11,7 @@
 #include <map>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QListView;
 class QToolBar;
@@ -19,6 +20,7 @@ class QToolButton;
 namespace pantrix {
 
 class NameListModel;
+class TodaysListModel;
 struct MenuEntry;
 struct ToolbarButton;
 class PX_QF_Splash;
@@ -40,6 +42,9 @@ public:
 
 public slots:
     void mu_Exit_Click();
+    void mu_ClearList_Click();
+    void mu_SelectList_Click();
+    void mu_OneTimeItem_Click();
     void mu_ToolTips_Click();
     void MU_LP_Click();
     void mu_Print2Columns_Click();
@@ -47,6 +52,9 @@ public slots:
     void mu_ShowToolbar_Click();
     void CatList_Click(const QModelIndex& index);
     void StdList_Click(const QModelIndex& index);
+    void StdList_DblClick();
+    void TmpList_Click(const QModelIndex& index);
+    void TmpList_DblClick();
     void Toolbar1_ButtonClick(const QString& key);
 
 protected:
@@ -64,7 +72,9 @@ private:
     void RememberGeometry();
     void ShowSplash();
 
+    bool HandleListKey(QObject* watched, QKeyEvent* event);
     void Render();
+    void RenderTodaysList();
     void RenderMenus();
     void RenderToolbar();
     void AdjustFonts();
@@ -83,6 +93,8 @@ private:
     QListView* m_tmpList = nullptr;
     NameListModel* m_catModel = nullptr;
     NameListModel* m_stdModel = nullptr;
+    TodaysListModel* m_tmpModel = nullptr;
+    bool m_rendering = false; // the views' own signals while they are refilled are not the user's
     QToolBar* m_toolbar = nullptr;
     QLabel* m_recipePanel = nullptr;
     QLabel* m_listPanel = nullptr;

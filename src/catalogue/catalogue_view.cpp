@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_view.h"
 
 #include "catalogue/catalogue_records.h"
+#include "lists/todays_list.h"
 #include "platform/record_file.h"
 #include "platform/ui.h"
 #include "shell/main_screen_state.h"
@@ -38,6 +39,7 @@ void LoadItemList(MainScreenState& s, Ui& ui)
         return;
     auto& list = s.Catalogue.StdList;
     list.clear();
+    s.Catalogue.StdListCurrent.reset();
     auto block = RecordFile(s.DataFile(kItemFile), kItemRecordLength).ReadAll();
     if (!block)
         return ShowFailure(ui, block.status());
@@ -63,8 +65,10 @@ void SelectItem(MainScreenState& s, std::size_t row)
 {
     if (row >= s.Catalogue.StdList.size())
         return;
+    s.Catalogue.StdListCurrent = row;
     s.Catalogue.SelectedItem = s.Catalogue.StdList[row];
     s.Catalogue.StdEdit = s.Catalogue.SelectedItem;
+    s.ListPanel = ListCountText(s.List);
 }
 
 } // namespace pantrix

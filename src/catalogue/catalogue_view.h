@@ -2,6 +2,7 @@
 // the current category, and which of them was clicked last.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct CatalogueView
     // row number of the window's list is an index here.
     std::vector<std::string> CatList;
     std::vector<std::string> StdList;
+    std::optional<std::size_t> StdListCurrent; // the selected line item, if any
     std::string CatEdit;          // the current category; empty when none
     std::string StdEdit;          // the line item clicked last
     std::string SelectedCategory;
@@ -29,7 +31,8 @@ void LoadCategoryList(MainScreenState& s, Ui& ui);
 // With no current category, the shown items stay as they are.
 void LoadItemList(MainScreenState& s, Ui& ui);
 
-// A click on a row of the category list and of the line-item list.
+// A click on a row of the category list and of the line-item list; the item
+// click also brings the count of Today's List up to date.
 void SelectCategory(MainScreenState& s, Ui& ui, std::size_t row);
 void SelectItem(MainScreenState& s, std::size_t row);
 

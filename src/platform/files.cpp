@@ -116,6 +116,14 @@ Result<std::string> ReadOrCreateFile(const fs::path& file)
     return std::string();
 }
 
+Status CreateIfMissing(const fs::path& file)
+{
+    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    if (!fd.valid())
+        return Failed(file, errno == EISDIR ? "read" : "create", errno);
+    return Status::Ok();
+}
+
 Result<std::uintmax_t> FileLength(const fs::path& file)
 {
     struct stat info {};

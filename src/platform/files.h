@@ -24,6 +24,9 @@ Result<std::string> ReadWholeFile(const fs::path& file);
 // and settings files are the first time they are opened.
 Result<std::string> ReadOrCreateFile(const fs::path& file);
 
+// Creates the file empty when it is missing; an existing file is left as it is.
+Status CreateIfMissing(const fs::path& file);
+
 // Length in bytes; 0 for a missing file.
 Result<std::uintmax_t> FileLength(const fs::path& file);
 

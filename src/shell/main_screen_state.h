@@ -3,6 +3,7 @@
 #pragma once
 
 #include "catalogue/catalogue_view.h"
+#include "lists/todays_list.h"
 #include "platform/files.h"
 #include "settings/settings_record.h"
 #include "shell/rect.h"
@@ -32,6 +33,7 @@ struct MainScreenState
     std::string DataPath; // the same folder as text, ending in "/"
     SettingsRecord Settings;
     CatalogueView Catalogue;
+    TodaysList List;
 
     OptionsChecks Options;
     bool ToolTipsCleared = false; // once cleared, tooltips stay empty for this run

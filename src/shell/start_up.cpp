@@ -1,6 +1,7 @@
 #include "shell/start_up.h"
 
 #include "catalogue/merge.h"
+#include "lists/list_commands.h"
 #include "platform/ui.h"
 #include "settings/settings_file.h"
 #include "shell/data_folder.h"
@@ -68,6 +69,7 @@ void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui)
 void FinishStartUp(MainScreenState& s, Ui& ui)
 {
     LoadCategoryList(s, ui);
+    OpenDefaultList(s, ui);
     s.Catalogue.CatEdit.clear();
     s.Catalogue.StdEdit.clear();
     SetCheckFromFlag(s.Options.ToolTips, s.Settings.ToolTips);
@@ -79,9 +81,15 @@ void FinishStartUp(MainScreenState& s, Ui& ui)
     s.CurrentView = View::Items;
 }
 
-void CloseMainScreen(MainScreenState& s, Ui& ui)
+bool CloseMainScreen(MainScreenState& s, Ui& ui)
 {
     SaveConfig(s, ui);
+    return SaveListBeforeLeaving(s, ui);
+}
+
+bool ExitProgram(MainScreenState& s, Ui& ui)
+{
+    return SaveListBeforeLeaving(s, ui);
 }
 
 } // namespace pantrix

@@ -27,11 +27,17 @@ void SetHost(MainScreenState& s);
 // installation.
 void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui);
 
-// After the splash: categories loaded, edit boxes emptied, Options check marks
-// from the settings, recipe commands off, the item view current.
+// After the splash: categories loaded, Today's List read from "My Pantrix.pxl",
+// edit boxes emptied, Options check marks from the settings, recipe commands
+// off, the item view current.
 void FinishStartUp(MainScreenState& s, Ui& ui);
 
-// Closing the main window stores its geometry with the settings.
-void CloseMainScreen(MainScreenState& s, Ui& ui);
+// Closing the main window stores its geometry with the settings and writes
+// Today's List. Returns false when the user keeps the window open because the
+// list could not be written.
+bool CloseMainScreen(MainScreenState& s, Ui& ui);
+
+// "Exit" writes Today's List only; returns whether to end the program.
+bool ExitProgram(MainScreenState& s, Ui& ui);
 
 } // namespace pantrix

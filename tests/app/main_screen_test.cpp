@@ -29,11 +29,16 @@ namespace {
 // A started main window over a data folder of its own.
 struct Started
 {
-    explicit Started(const std::string& categories = {}, const std::string& items = {})
+    explicit Started(const std::string& categories = {}, const std::string& items = {},
+                     const std::string& list = {})
     {
         folder.Write("category.lst", categories);
         folder.Write("std_item.lst", items);
+        folder.Write("My Pantrix.pxl", list);
         window.StartUp();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            QTest::qFail("the window did not become active", __FILE__, __LINE__);
     }
     template <typename T> T* Find(const char* name)
     {
@@ -169,7 +174,7 @@ private slots:
     {
         Started s;
         QCOMPARE(s.Find<QLabel>("sb_cat")->text(), QStringLiteral("(No Recipe Selected)"));
-        QCOMPARE(s.Find<QLabel>("sb_today")->text(), QStringLiteral("Today's List"));
+        QCOMPARE(s.Find<QLabel>("sb_today")->text(), QStringLiteral("0 Items listed for: My Pantrix"));
         QCOMPARE(s.Find<QLabel>("sb_date")->text(),
                  QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
     }
@@ -272,6 +277,82 @@ private slots:
         window.StartUp();
         QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry().topLeft()));
         QVERIFY(qAbs(window.frameGeometry().height() * window.TwipsPerPixel() - 6465) < 30);
+    }
+
+    void doubleClickingALineItemPutsItOnTodaysList()
+    {
+        Started s(Categories({"Dairy"}), Items({{"Dairy", "Milk"}, {"Dairy", "Butter"}}));
+        s.window.resize(800, 600);
+        QApplication::processEvents();
+        auto* catList = s.Find<QListView>("CatList");
+        auto* stdList = s.Find<QListView>("StdList");
+        auto* tmpList = s.Find<QListView>("TmpList");
+        catList->setCurrentIndex(catList->model()->index(0, 0));
+        const QRect milk = stdList->visualRect(stdList->model()->index(1, 0));
+        QTest::mouseClick(stdList->viewport(), Qt::LeftButton, {}, milk.center());
+        QTest::mouseDClick(stdList->viewport(), Qt::LeftButton, {}, milk.center());
+        QCOMPARE(Rows(tmpList), QStringList{QStringLiteral("Dairy\u00B0 Milk")});
+        QCOMPARE(tmpList->currentIndex().row(), 0);
+        QCOMPARE(tmpList->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
+                 int(Qt::Unchecked));
+        QCOMPARE(s.Find<QLabel>("sb_today")->text(),
+                 QStringLiteral("1 Items listed for: My Pantrix"));
+
+        stdList->setCurrentIndex(stdList->model()->index(0, 0));
+        stdList->setFocus();
+        QTest::keyClick(stdList, Qt::Key_Return);
+        QCOMPARE(Rows(tmpList), (QStringList{"Dairy\u00B0 Butter", "Dairy\u00B0 Milk"}));
+    }
+
+    void todaysListEntriesAreTickedRemovedAndChangedFromTheWindow()
+    {
+        Started s({}, {}, "Apples\r\nBread\r\nMilk\r\n");
+        MainScreenState& state = s.state;
+        FakeUi& ui = s.ui;
+        auto* tmpList = s.Find<QListView>("TmpList");
+        tmpList->model()->setData(tmpList->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole);
+        QVERIFY(state.List.Entries[2].Checked);
+
+        tmpList->setCurrentIndex(tmpList->model()->index(0, 0));
+        tmpList->setFocus();
+        QTest::keyClick(tmpList, Qt::Key_Delete);
+        QCOMPARE(Rows(tmpList), (QStringList{"Bread", "Milk"}));
+
+        // The right button changes the current entry, not the one under the pointer.
+        tmpList->setCurrentIndex(tmpList->model()->index(1, 0));
+        ui.AnswerInput("Cream");
+        const QRect bread = tmpList->visualRect(tmpList->model()->index(0, 0));
+        QTest::mousePress(tmpList->viewport(), Qt::RightButton, {}, bread.center());
+        QCOMPARE(Rows(tmpList), (QStringList{"Bread", "Cream"}));
+        QCOMPARE(ui.Prompts.back(), std::string("Modify item..."));
+        QCOMPARE(tmpList->currentIndex().row(), 1);
+
+        ui.AnswerMessage(MessageAnswer::No);
+        QTest::keyClick(tmpList, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!ui.Messages.empty());
+        QCOMPARE(ui.Messages.back().Title, std::string("Confirm"));
+        QCOMPARE(Rows(tmpList).size(), 2);
+    }
+
+    void theListAsClosedIsShownAgainAtTheNextStart()
+    {
+        TestFolder folder;
+        {
+            MainScreenState state = folder.State();
+            FakeUi ui;
+            MainScreen window(state, ui);
+            window.StartUp();
+            ui.AnswerInput("Candles");
+            window.findChild<QAction*>(QStringLiteral("mu_OneTimeItem"))->trigger();
+            window.close();
+        }
+        QCOMPARE(folder.Read("My Pantrix.pxl"), std::string("special\xB0 Candles\r\n"));
+        MainScreenState state = folder.State();
+        FakeUi ui;
+        MainScreen window(state, ui);
+        window.StartUp();
+        QCOMPARE(Rows(window.findChild<QListView*>(QStringLiteral("TmpList"))),
+                 QStringList{QStringLiteral("special\u00B0 Candles")});
     }
 
     void exitLeavesWithoutStoringTheWindow()

@@ -1,0 +1,141 @@
+#include "lists/list_commands.h"
+
+#include "lists/list_file.h"
+#include "platform/ui.h"
+#include "shell/main_screen_state.h"
+#include "text/cp1252.h"
+#include "text/fields.h"
+#include "text/lines.h"
+
+namespace pantrix {
+namespace {
+
+constexpr std::string_view kListExtension = ".pxl";
+
+void EmptyList(TodaysList& list)
+{
+    list.Entries.clear();
+    list.Current.reset();
+}
+
+// The chosen file exists afterwards; true when it holds nothing, so the user is
+// asked whether a new list is meant.
+Result<bool> PrepareChosenFile(const fs::path& file)
+{
+    if (Status created = CreateIfMissing(file); !created)
+        return created;
+    auto length = FileLength(file);
+    if (!length)
+        return length.status();
+    return length.value() == 0;
+}
+
+} // namespace
+
+void OpenDefaultList(MainScreenState& s, Ui& ui)
+{
+    s.List.File = s.DataFile(kDefaultListFile);
+    s.List.Name = "My Pantrix";
+    EmptyList(s.List);
+    ReadListFile(s, ui);
+}
+
+void ReadListFile(MainScreenState& s, Ui& ui)
+{
+    auto bytes = ReadOrCreateFile(s.List.File);
+    s.List.ReadFailed = !bytes;
+    if (bytes)
+        s.List.Entries = ParseListFile(bytes.value());
+    else
+        ShowFailure(ui, bytes.status());
+    RefreshListCount(s);
+}
+
+Status WriteListFile(MainScreenState& s)
+{
+    if (s.List.ReadFailed)
+        return Status::Failure("Today's List was not written to \"" + s.List.File.string() +
+                               "\", because that file could not be read when the list was "
+                               "opened; its entries would have been lost.");
+    if (Status written = ReplaceFile(s.List.File, FormatListFile(s.List.Entries)); !written)
+        return written;
+    if (!s.List.Entries.empty())
+        s.List.Current = s.List.Entries.size() - 1;
+    return Status::Ok();
+}
+
+bool SaveListBeforeLeaving(MainScreenState& s, Ui& ui)
+{
+    const Status saved = WriteListFile(s);
+    if (saved)
+        return true;
+    const std::string text = saved.error() + std::string(kCrLf) + std::string(kCrLf) +
+                             "Close Pantrix! anyway? The changes to Today's List will be lost.";
+    return ui.ShowMessage({text, "Today's List not saved", MessageIcon::Exclamation,
+                           MessageButtons::YesNo, MessageAnswer::No}) == MessageAnswer::Yes;
+}
+
+void SelectList(MainScreenState& s, Ui& ui)
+{
+    const auto chosen = ui.FileOpenDialog(
+        {"Select a file...", {{"Pantrix! list files", "*.pxl"}}, s.DataFolder, "My Pantrix.pxl"});
+    if (!chosen || chosen->FullPath.empty())
+        return;
+    const std::string pathText(Trim(FromUtf8(chosen->FullPath.string())));
+    if (!pathText.ends_with(kListExtension)) {
+        ui.ShowMessage({"Not a valid Pantrix! list file!", "Try again!", MessageIcon::Information,
+                        MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+    const fs::path file(ToUtf8(pathText));
+    std::error_code ignored;
+    const bool existed = fs::exists(file, ignored);
+    auto empty = PrepareChosenFile(file);
+    if (!empty)
+        return ShowFailure(ui, empty.status());
+    if (empty.value() &&
+        ui.ShowMessage({"Create new list file " + pathText + " ?", "Create new list?",
+                        MessageIcon::None, MessageButtons::YesNo,
+                        MessageAnswer::Yes}) != MessageAnswer::Yes) {
+        if (Status removed = RemoveFile(file); !removed)
+            ShowFailure(ui, removed);
+        return;
+    }
+    if (Status saved = WriteListFile(s); !saved) {
+        if (!existed)
+            (void)RemoveFile(file);
+        return ShowFailure(ui, saved);
+    }
+    s.List.File = file;
+    s.List.Name = ListNameFromPath(pathText);
+    EmptyList(s.List);
+    ReadListFile(s, ui);
+}
+
+void ClearList(MainScreenState& s, Ui& ui)
+{
+    if (ui.ShowMessage({"Clear " + s.List.Name + " and Start Over ?", "Confirm",
+                        MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No}) !=
+        MessageAnswer::Yes)
+        return;
+    EmptyList(s.List);
+    if (Status removed = RemoveFile(s.List.File); removed)
+        s.List.ReadFailed = false;
+    else
+        ShowFailure(ui, removed);
+    RefreshListCount(s);
+    ClearEditBoxes(s);
+}
+
+void ClearEditBoxes(MainScreenState& s)
+{
+    s.Catalogue.StdEdit.clear();
+    s.List.TmpEdit.clear();
+}
+
+void RefreshListCount(MainScreenState& s)
+{
+    s.ListPanel = ListCountText(s.List);
+}
+
+} // namespace pantrix

@@ -1,0 +1,40 @@
+#include "lists/list_file.h"
+
+#include "text/fields.h"
+#include "text/lines.h"
+
+#include <algorithm>
+
+namespace pantrix {
+
+std::vector<ListEntry> ParseListFile(std::string_view bytes)
+{
+    std::vector<ListEntry> entries;
+    for (std::string& line : SplitLines(bytes)) {
+        const bool checked = !line.empty() && line.front() == '*';
+        if (checked)
+            line.erase(0, 1);
+        entries.push_back({std::move(line), checked});
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
+        return LessNoCase(a.Text, b.Text);
+    });
+    return entries;
+}
+
+std::string FormatListFile(const std::vector<ListEntry>& entries)
+{
+    std::string bytes;
+    for (const ListEntry& entry : entries) {
+        const std::string_view text = Trim(entry.Text);
+        if (text.empty())
+            continue;
+        if (entry.Checked)
+            bytes += '*';
+        bytes += text;
+        bytes += kCrLf;
+    }
+    return bytes;
+}
+
+} // namespace pantrix
