@@ -16,9 +16,12 @@ std::vector<ListEntry> ParseListFile(std::string_view bytes)
             line.erase(0, 1);
         entries.push_back({std::move(line), checked});
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
+    const auto less = [](const ListEntry& a, const ListEntry& b) {
         return LessNoCase(a.Text, b.Text);
-    });
+    };
+    // A file the program wrote is in order already.
+    if (!std::is_sorted(entries.begin(), entries.end(), less))
+        std::stable_sort(entries.begin(), entries.end(), less);
     return entries;
 }
 

@@ -63,14 +63,25 @@ bool TrimmedEqualAnyCase(std::string_view a, std::string_view b)
 
 bool LessNoCase(std::string_view a, std::string_view b)
 {
-    const auto upperLess = [](char x, char y) {
-        return UpperByte(static_cast<unsigned char>(x)) < UpperByte(static_cast<unsigned char>(y));
-    };
-    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), upperLess))
-        return true;
-    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), upperLess))
-        return false;
-    return a < b;
+    // One pass: the first difference without regard to case decides; failing
+    // that, the shorter text; failing that, the first difference in the bytes.
+    int byteOrder = 0;
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[i]);
+        if (x == y)
+            continue;
+        const unsigned char upperX = UpperByte(x);
+        const unsigned char upperY = UpperByte(y);
+        if (upperX != upperY)
+            return upperX < upperY;
+        if (byteOrder == 0)
+            byteOrder = x < y ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return byteOrder < 0;
 }
 
 } // namespace pantrix
