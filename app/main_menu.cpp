@@ -20,10 +20,10 @@ const std::array kFileMenu = {
     MenuEntry{"mu_Clipboard", "Copy Current List to Clipboard", "", nullptr},
     MenuEntry{"mu_ClipNotes", "Copy Current Recipe Notes to Clipboard", "", nullptr},
     kSeparator,
-    MenuEntry{"MU_Import", "Import", "", nullptr},
-    MenuEntry{"mu_export", "Export", "", nullptr},
-    MenuEntry{"mu_DataInformation", "Data Information", "", nullptr},
-    MenuEntry{"MU_Purge", "Purge Orphan Line Items", "", nullptr},
+    MenuEntry{"MU_Import", "Import", "", &S::MU_Import_Click},
+    MenuEntry{"mu_export", "Export", "", &S::mu_export_Click},
+    MenuEntry{"mu_DataInformation", "Data Information", "", &S::mu_DataInformation_Click},
+    MenuEntry{"MU_Purge", "Purge Orphan Line Items", "", &S::MU_Purge_Click},
     MenuEntry{"mu_Exit", "E&xit", "", &S::mu_Exit_Click},
 };
 
@@ -32,13 +32,16 @@ const std::array kItemsMenu = {
     kSeparator,
     MenuEntry{"mu_OneTimeItem", "One-Time Item", "", &S::mu_OneTimeItem_Click},
     kSeparator,
-    MenuEntry{"mu_NewItem", "New Item", "", nullptr, G::ItemEditing},
-    MenuEntry{"mu_EditItem", "Edit Item", "", nullptr, G::ItemEditing},
-    MenuEntry{"mu_DeleteItem", "Delete Item", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_NewItem", "New Item", "", &S::mu_NewItem_Click, G::ItemEditing},
+    MenuEntry{"mu_EditItem", "Edit Item", "", &S::mu_EditItem_Click, G::ItemEditing},
+    MenuEntry{"mu_DeleteItem", "Delete Item", "", &S::mu_DeleteItem_Click, G::ItemEditing},
     kSeparator,
-    MenuEntry{"mu_NewCategory", "New Category", "", nullptr, G::ItemEditing},
-    MenuEntry{"mu_EditCategory", "Edit Category", "", nullptr, G::ItemEditing},
-    MenuEntry{"mu_DeleteCategory", "Delete Category", "", nullptr, G::ItemEditing},
+    MenuEntry{"mu_NewCategory", "New Category", "", &S::mu_NewCategory_Click,
+              G::ItemEditing},
+    MenuEntry{"mu_EditCategory", "Edit Category", "", &S::mu_EditCategory_Click,
+              G::ItemEditing},
+    MenuEntry{"mu_DeleteCategory", "Delete Category", "", &S::mu_DeleteCategory_Click,
+              G::ItemEditing},
 };
 
 const std::array kRecipesMenu = {

@@ -5,6 +5,10 @@
 #include "app/text_bridge.h"
 #include "app/todays_list_model.h"
 #include "app/toolbar_icons.h"
+#include "catalogue/category_commands.h"
+#include "catalogue/import_export.h"
+#include "catalogue/item_commands.h"
+#include "catalogue/maintenance.h"
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"
@@ -12,7 +16,11 @@
 #include "shell/start_up.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QDate>
@@ -108,9 +116,51 @@ void MainScreen::BuildLists()
             &MainScreen::TmpList_Click);
     connect(m_stdList, &QAbstractItemView::doubleClicked, this, &MainScreen::StdList_DblClick);
     connect(m_tmpList, &QAbstractItemView::doubleClicked, this, &MainScreen::TmpList_DblClick);
-    for (QWidget* watched : {area, static_cast<QWidget*>(m_stdList),
-                             static_cast<QWidget*>(m_tmpList), m_tmpList->viewport()})
+    connect(m_catList, &QAbstractItemView::doubleClicked, this, &MainScreen::CatList_DblClick);
+    BuildMoveBox(area);
+    for (QWidget* watched :
+         {area, static_cast<QWidget*>(m_catList), static_cast<QWidget*>(m_stdList),
+          static_cast<QWidget*>(m_tmpList), m_stdList->viewport(), m_tmpList->viewport()})
         watched->installEventFilter(this);
+}
+
+// The item edit frame, laid over the line items while an item is edited.
+void MainScreen::BuildMoveBox(QWidget* area)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Edit Item"), area);
+    frame->setObjectName(QStringLiteral("MoveBox"));
+    frame->setAccessibleName(QStringLiteral("Edit Item"));
+    frame->setAutoFillBackground(true);
+    m_moveBox = frame;
+    m_moveEd = new QLineEdit(frame);
+    m_moveEd->setObjectName(QStringLiteral("MoveEd"));
+    m_moveEd->setAccessibleName(QStringLiteral("Item being edited"));
+    m_moveEd->setReadOnly(true);
+    auto* label = new QLabel(QStringLiteral("Double-click the category (on the list below) where "
+                                            "you want this item to appear..."),
+                             frame);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setWordWrap(true);
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [&](const char* name, const char* caption, const char* tip,
+                               void (MainScreen::*handler)()) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), frame);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(QString::fromLatin1(caption));
+        button->setToolTip(QString::fromLatin1(tip));
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button);
+    };
+    addButton("ChangeName", "Change Name", "Change the name of this item",
+              &MainScreen::ChangeName_Click);
+    addButton("DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click);
+    addButton("MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(m_moveEd);
+    layout->addWidget(label);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    frame->hide();
 }
 
 void MainScreen::BuildMenus()
@@ -273,6 +323,21 @@ void MainScreen::RenderTodaysList()
     m_listPanel->setText(ToQt(m_state.ListPanel));
 }
 
+void MainScreen::RenderCatalogue(Categories categories)
+{
+    m_rendering = true;
+    if (categories == Categories::Changed)
+        m_catModel->Refresh(); // the reloaded list has no entry selected
+    m_stdModel->Refresh();
+    if (const auto& current = m_state.Catalogue.StdListCurrent)
+        m_stdList->setCurrentIndex(m_stdModel->index(static_cast<int>(*current)));
+    m_rendering = false;
+    m_moveEd->setText(ToQt(m_state.Catalogue.MoveEd));
+    m_moveBox->setVisible(m_state.Catalogue.MoveBoxShowing);
+    m_moveBox->raise();
+    RenderTodaysList();
+}
+
 void MainScreen::RenderMenus()
 {
     for (auto& [action, entry] : m_entries)
@@ -348,6 +413,7 @@ void MainScreen::Form_Resize()
     Place(m_stdList, m_layout.StdList);
     Place(m_catList, m_layout.CatList);
     Place(m_tmpList, m_layout.TmpList);
+    Place(m_moveBox, m_layout.MoveBox);
 }
 
 // Layout rectangles are in twips from the top left of the area below the menu
@@ -390,11 +456,17 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress &&
         HandleListKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
-    // The right button changes the entry that was current before the click.
-    if (watched == m_tmpList->viewport() && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    // The right button acts on the entry selected before the click, and does
+    // not select the one under the pointer.
+    const bool rightPress = event->type() == QEvent::MouseButtonPress &&
+                            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (rightPress && watched == m_tmpList->viewport()) {
         ModifyCurrentEntry(m_state, m_ui);
         RenderTodaysList();
+        return true;
+    }
+    if (rightPress && watched == m_stdList->viewport()) {
+        mu_EditItem_Click();
         return true;
     }
     if (watched == centralWidget() &&
@@ -410,6 +482,10 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 bool MainScreen::HandleListKey(QObject* watched, QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (watched == m_catList && enter) {
+        CatList_DblClick();
+        return true;
+    }
     if (watched == m_stdList && enter) {
         StdList_DblClick();
         return true;
@@ -453,6 +529,90 @@ void MainScreen::mu_OneTimeItem_Click()
     RenderTodaysList();
 }
 
+void MainScreen::mu_NewCategory_Click()
+{
+    NewCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_EditCategory_Click()
+{
+    EditCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_DeleteCategory_Click()
+{
+    DeleteCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_NewItem_Click()
+{
+    NewItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_EditItem_Click()
+{
+    EditItem(m_state);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_DeleteItem_Click()
+{
+    DeleteItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::ChangeName_Click()
+{
+    ChangeItemName(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::DeleteItem_Click()
+{
+    DeleteEditedItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::MoveCancel_Click()
+{
+    CancelItemEdit(m_state);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_export_Click()
+{
+    ExportCatalogue(m_state, m_ui);
+}
+
+void MainScreen::MU_Import_Click()
+{
+    ImportCatalogue(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_DataInformation_Click()
+{
+    ShowDataInformation(m_state, m_ui);
+}
+
+void MainScreen::MU_Purge_Click()
+{
+    PurgeOrphans(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+// The click that came first has made the category current; with the edit frame
+// open, the double-click moves the edited item there.
+void MainScreen::CatList_DblClick()
+{
+    MoveItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
 void MainScreen::mu_ToolTips_Click()
 {
     ToggleToolTips(m_state, m_ui);
@@ -493,7 +653,7 @@ void MainScreen::mu_ShowToolbar_Click()
 
 void MainScreen::CatList_Click(const QModelIndex& index)
 {
-    if (!index.isValid())
+    if (m_rendering || !index.isValid())
         return;
     SelectCategory(m_state, m_ui, static_cast<std::size_t>(index.row()));
     m_stdModel->Refresh();
@@ -501,7 +661,7 @@ void MainScreen::CatList_Click(const QModelIndex& index)
 
 void MainScreen::StdList_Click(const QModelIndex& index)
 {
-    if (!index.isValid())
+    if (m_rendering || !index.isValid())
         return;
     SelectItem(m_state, static_cast<std::size_t>(index.row()));
     m_listPanel->setText(ToQt(m_state.ListPanel));

@@ -13,6 +13,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QListView;
 class QToolBar;
 class QToolButton;
@@ -45,6 +46,20 @@ public slots:
     void mu_ClearList_Click();
     void mu_SelectList_Click();
     void mu_OneTimeItem_Click();
+    void mu_NewCategory_Click();
+    void mu_EditCategory_Click();
+    void mu_DeleteCategory_Click();
+    void mu_NewItem_Click();
+    void mu_EditItem_Click();
+    void mu_DeleteItem_Click();
+    void ChangeName_Click();
+    void DeleteItem_Click();
+    void MoveCancel_Click();
+    void mu_export_Click();
+    void MU_Import_Click();
+    void mu_DataInformation_Click();
+    void MU_Purge_Click();
+    void CatList_DblClick();
     void mu_ToolTips_Click();
     void MU_LP_Click();
     void mu_Print2Columns_Click();
@@ -65,6 +80,7 @@ protected:
 
 private:
     void BuildLists();
+    void BuildMoveBox(QWidget* area);
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
@@ -75,6 +91,8 @@ private:
     bool HandleListKey(QObject* watched, QKeyEvent* event);
     void Render();
     void RenderTodaysList();
+    enum class Categories { Unchanged, Changed };
+    void RenderCatalogue(Categories categories);
     void RenderMenus();
     void RenderToolbar();
     void AdjustFonts();
@@ -91,6 +109,8 @@ private:
     QListView* m_stdList = nullptr;
     QListView* m_catList = nullptr;
     QListView* m_tmpList = nullptr;
+    QWidget* m_moveBox = nullptr;
+    QLineEdit* m_moveEd = nullptr;
     NameListModel* m_catModel = nullptr;
     NameListModel* m_stdModel = nullptr;
     TodaysListModel* m_tmpModel = nullptr;

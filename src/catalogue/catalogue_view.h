@@ -22,6 +22,10 @@ struct CatalogueView
     std::string StdEdit;          // the line item clicked last
     std::string SelectedCategory;
     std::string SelectedItem;
+
+    // The item edit frame laid over the line items.
+    bool MoveBoxShowing = false;
+    std::string MoveEd; // the item being edited, trimmed
 };
 
 // Every record of "category.lst", in sorted order.

@@ -68,7 +68,9 @@ Status DropNewFiles(const fs::path& folder)
     return RemoveFile(folder / std::string(kCategoryNewFile));
 }
 
-Status Merge(const fs::path& folder, Ui& ui, MergeMode mode)
+} // namespace
+
+Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
 {
     auto oldLength = FileLength(folder / std::string(kItemFile));
     if (!oldLength)
@@ -89,11 +91,9 @@ Status Merge(const fs::path& folder, Ui& ui, MergeMode mode)
     return merge ? MergeBoth(folder) : DropNewFiles(folder);
 }
 
-} // namespace
-
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)
 {
-    if (Status outcome = Merge(dataFolder, ui, mode); !outcome)
+    if (Status outcome = MergeNewFiles(dataFolder, ui, mode); !outcome)
         ui.ShowMessage({std::to_string(outcome.number()) + std::string(kCrLf) + outcome.error(),
                         std::string(kApplicationTitle), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
 }

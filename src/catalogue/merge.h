@@ -18,4 +18,7 @@ enum class MergeMode { StartUp, Import };
 // A failure is shown to the user; files already in place stay as they are.
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode);
 
+// The same, with a failure returned instead of shown.
+Status MergeNewFiles(const fs::path& dataFolder, Ui& ui, MergeMode mode);
+
 } // namespace pantrix

@@ -83,8 +83,7 @@ void SelectList(MainScreenState& s, Ui& ui)
         return;
     const std::string pathText(Trim(FromUtf8(chosen->FullPath.string())));
     if (!pathText.ends_with(kListExtension)) {
-        ui.ShowMessage({"Not a valid Pantrix! list file!", "Try again!", MessageIcon::Information,
-                        MessageButtons::Ok, MessageAnswer::Ok});
+        ui.ShowMessage(Information("Not a valid Pantrix! list file!", "Try again!"));
         return;
     }
     const fs::path file(ToUtf8(pathText));
@@ -114,9 +113,7 @@ void SelectList(MainScreenState& s, Ui& ui)
 
 void ClearList(MainScreenState& s, Ui& ui)
 {
-    if (ui.ShowMessage({"Clear " + s.List.Name + " and Start Over ?", "Confirm",
-                        MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::No}) !=
-        MessageAnswer::Yes)
+    if (!Confirmed(ui, Question("Clear " + s.List.Name + " and Start Over ?", "Confirm")))
         return;
     EmptyList(s.List);
     if (Status removed = RemoveFile(s.List.File); removed)

@@ -129,4 +129,12 @@ namespace pantrix {
 // Tells the user that file work failed, naming the file and the cause.
 void ShowFailure(Ui& ui, const Status& failure);
 
+// The two common kinds of message: an information icon with OK, and a question
+// with Yes and No where No, the answer that changes nothing, is the default.
+Message Information(std::string text, std::string title);
+Message Question(std::string text, std::string title);
+
+// Asks a question; true when the answer is Yes.
+bool Confirmed(Ui& ui, const Message& question);
+
 } // namespace pantrix

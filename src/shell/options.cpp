@@ -42,9 +42,8 @@ void ToggleToolTips(MainScreenState& s, Ui& ui)
         s.ToolTipsCleared = true;
         return;
     }
-    ui.ShowMessage({"The Tool Tips will reappear the next time you start the program.",
-                    "Tool Tips On", MessageIcon::Information, MessageButtons::Ok,
-                    MessageAnswer::Ok});
+    ui.ShowMessage(Information("The Tool Tips will reappear the next time you start the program.",
+                               "Tool Tips On"));
 }
 
 void ToggleLargePrint(MainScreenState& s, Ui& ui)

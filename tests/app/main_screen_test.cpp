@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -353,6 +354,53 @@ private slots:
         window.StartUp();
         QCOMPARE(Rows(window.findChild<QListView*>(QStringLiteral("TmpList"))),
                  QStringList{QStringLiteral("special\u00B0 Candles")});
+    }
+
+    void categoriesAndItemsAreEditedFromTheWindow()
+    {
+        Started s(Categories({"Dairy", "Produce"}), Items({{"Dairy", "Milk"}, {"Dairy", "Tomato"}}));
+        s.window.resize(800, 600);
+        QApplication::processEvents();
+        auto* catList = s.Find<QListView>("CatList");
+        auto* stdList = s.Find<QListView>("StdList");
+
+        s.ui.AnswerInput("Bakery");
+        s.Find<QToolButton>("NewCat")->click();
+        QCOMPARE(Rows(catList), (QStringList{"Bakery", "Dairy", "Produce"}));
+
+        catList->setCurrentIndex(catList->model()->index(1, 0));
+        stdList->setCurrentIndex(stdList->model()->index(1, 0)); // Tomato
+        const QRect milk = stdList->visualRect(stdList->model()->index(0, 0));
+        QTest::mousePress(stdList->viewport(), Qt::RightButton, {}, milk.center());
+        auto* moveBox = s.Find<QWidget>("MoveBox");
+        QVERIFY(moveBox->isVisible());
+        QCOMPARE(moveBox->geometry(), stdList->geometry());
+        QCOMPARE(s.Find<QLineEdit>("MoveEd")->text(), QStringLiteral("Tomato"));
+
+        const QRect produce = catList->visualRect(catList->model()->index(2, 0));
+        QTest::mouseClick(catList->viewport(), Qt::LeftButton, {}, produce.center());
+        QVERIFY(moveBox->isVisible()); // a single click only picks the category
+        QTest::mouseDClick(catList->viewport(), Qt::LeftButton, {}, produce.center());
+        QVERIFY(!moveBox->isVisible());
+        QCOMPARE(Rows(stdList), QStringList{QStringLiteral("Tomato")});
+        QCOMPARE(s.folder.Read("std_item.lst").substr(60, 30), CategoryRecord("Produce"));
+    }
+
+    void catalogueMaintenanceRunsFromTheFileMenu()
+    {
+        Started s(Categories({"Dairy"}), Items({{"Dairy", "Milk"}, {"Gone", "Orphan"}}));
+        s.Find<QAction>("mu_DataInformation")->trigger();
+        QCOMPARE(s.ui.Messages.back().Title, std::string("Your Pantrix Data..."));
+        s.ui.AnswerMessage(MessageAnswer::Yes);
+        s.Find<QAction>("MU_Purge")->trigger();
+        QCOMPARE(s.ui.Messages.back().Title, std::string("Complete"));
+        s.ui.AnswerMessage(MessageAnswer::Yes);
+        s.Find<QAction>("mu_export")->trigger();
+        QCOMPARE(s.folder.Read("export.txt"), std::string("[!]Dairy\r\nMilk\r\n"));
+        s.folder.Write("import.txt", "[!]Bakery\r\nBread\r\n");
+        s.ui.AnswerMessage(MessageAnswer::Yes);
+        s.Find<QAction>("MU_Import")->trigger();
+        QCOMPARE(Rows(s.Find<QListView>("CatList")), (QStringList{"Bakery", "Dairy"}));
     }
 
     void exitLeavesWithoutStoringTheWindow()

@@ -1,0 +1,53 @@
+#include "catalogue/catalogue_files.h"
+
+#include "shell/main_screen_state.h"
+
+namespace pantrix {
+
+RecordFile CategoryFile(const MainScreenState& s)
+{
+    return RecordFile(s.DataFile(kCategoryFile), kCategoryRecordLength);
+}
+
+RecordFile ItemFile(const MainScreenState& s)
+{
+    return RecordFile(s.DataFile(kItemFile), kItemRecordLength);
+}
+
+std::string KeepRecords(const RecordBlock& block,
+                        const std::function<bool(std::string_view)>& keep)
+{
+    std::string kept;
+    kept.reserve(block.WholeRecords().size());
+    for (std::size_t i = 0; i < block.Count(); ++i)
+        if (keep(block.At(i)))
+            kept += block.At(i);
+    return kept;
+}
+
+std::optional<std::string>
+ChangeFirstRecord(const RecordBlock& block, const std::function<bool(std::string_view)>& matches,
+                  const std::function<std::string(std::string_view)>& change)
+{
+    for (std::size_t i = 0; i < block.Count(); ++i) {
+        if (!matches(block.At(i)))
+            continue;
+        std::string records(block.WholeRecords());
+        records.replace(i * block.RecordLength(), block.RecordLength(), change(block.At(i)));
+        return records;
+    }
+    return std::nullopt;
+}
+
+Status ReplaceCatalogue(const MainScreenState& s, const RecordBlock& oldItems,
+                        std::string_view newItems, std::string_view newCategories)
+{
+    if (Status items = ItemFile(s).ReplaceAll(newItems); !items)
+        return items;
+    Status categories = CategoryFile(s).ReplaceAll(newCategories);
+    if (!categories)
+        (void)ItemFile(s).ReplaceAll(oldItems.WholeRecords());
+    return categories;
+}
+
+} // namespace pantrix

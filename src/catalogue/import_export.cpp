@@ -1,0 +1,150 @@
+#include "catalogue/import_export.h"
+
+#include "catalogue/catalogue_files.h"
+#include "catalogue/catalogue_text.h"
+#include "catalogue/merge.h"
+#include "lists/list_commands.h"
+#include "platform/ui.h"
+#include "shell/main_screen_state.h"
+#include "text/fields.h"
+#include "text/lines.h"
+
+#include <unordered_map>
+
+namespace pantrix {
+namespace {
+
+const std::string kBreak(kCrLf);
+
+// Item indexes by category field, in file order.
+std::unordered_map<std::string_view, std::vector<std::size_t>> ItemsByCategory(
+    const RecordBlock& items)
+{
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
+    for (std::size_t i = 0; i < items.Count(); ++i)
+        byCategory[ItemCategory(items.At(i))].push_back(i);
+    return byCategory;
+}
+
+std::string CatalogueAsText(const RecordBlock& categories, const RecordBlock& items)
+{
+    const auto byCategory = ItemsByCategory(items);
+    std::string text;
+    for (std::size_t c = 0; c < categories.Count(); ++c) {
+        text += "[!]";
+        text += Trim(categories.At(c));
+        text += kCrLf;
+        const auto found = byCategory.find(categories.At(c));
+        if (found == byCategory.end())
+            continue;
+        for (const std::size_t i : found->second) {
+            text += Trim(ItemName(items.At(i)));
+            text += kCrLf;
+        }
+    }
+    return text;
+}
+
+void ShowImportFailure(Ui& ui, const std::string& text)
+{
+    ui.ShowMessage({text, "Import failed!", MessageIcon::Exclamation, MessageButtons::Ok,
+                    MessageAnswer::Ok});
+}
+
+// The catalogue files as they were, to put back when an import fails halfway.
+struct CatalogueSnapshot
+{
+    std::string Categories;
+    std::string Items;
+};
+
+Result<CatalogueSnapshot> TakeSnapshot(const MainScreenState& s)
+{
+    auto categories = ReadWholeFile(s.DataFile(kCategoryFile));
+    if (!categories)
+        return categories.status();
+    auto items = ReadWholeFile(s.DataFile(kItemFile));
+    if (!items)
+        return items.status();
+    return CatalogueSnapshot{std::move(categories.value()), std::move(items.value())};
+}
+
+void Restore(const MainScreenState& s, const CatalogueSnapshot& snapshot)
+{
+    (void)ReplaceFile(s.DataFile(kItemFile), snapshot.Items);
+    (void)ReplaceFile(s.DataFile(kCategoryFile), snapshot.Categories);
+    (void)RemoveFile(s.DataFile(kItemNewFile));
+    (void)RemoveFile(s.DataFile(kCategoryNewFile));
+}
+
+Status WriteNewFiles(const MainScreenState& s, const CatalogueText& imported)
+{
+    if (Status categories = ReplaceFile(s.DataFile(kCategoryNewFile), imported.CategoryRecords);
+        !categories)
+        return categories;
+    return ReplaceFile(s.DataFile(kItemNewFile), imported.ItemRecords);
+}
+
+} // namespace
+
+void ExportCatalogue(MainScreenState& s, Ui& ui)
+{
+    if (!Confirmed(ui, Question("Data will be exported to file EXPORT.TXT", "Ready to export...")))
+        return;
+    {
+        BusyPointer busy(ui);
+        auto categories = CategoryFile(s).ReadAll();
+        auto items = ItemFile(s).ReadAll();
+        if (!categories || !items)
+            return ShowFailure(ui, !categories ? categories.status() : items.status());
+        if (Status written = ReplaceFile(s.DataFile("export.txt"),
+                                         CatalogueAsText(categories.value(), items.value()),
+                                         Durability::Replaceable);
+            !written)
+            return ShowFailure(ui, written);
+    }
+    ui.ShowMessage({"Your entire Pantrix! data set has been exported to a plain text file" + kBreak +
+                        "called EXPORT.TXT which has an identical format to a Pantrix!" + kBreak +
+                        "import file. This file may be manually edited, renamed, and imported." +
+                        kBreak + "Please read the help file for details on this ADVANCED procedure!",
+                    "Export complete!", MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void ImportCatalogue(MainScreenState& s, Ui& ui)
+{
+    if (!Confirmed(ui, Question("Import file format: Categories are identified with preceeding "
+                                "[!]Category Name. Line items follow with no identifier. No blank "
+                                "lines. See help file for details. Import file -> IMPORT.TXT ?",
+                                "Ready to import...")))
+        return;
+    BusyPointer busy(ui);
+    const fs::path importFile = s.DataFile("import.txt");
+    std::error_code missing;
+    if (!fs::is_regular_file(importFile, missing))
+        return ShowImportFailure(ui, "Can't find file IMPORT.TXT - Please press F1 to run help, "
+                                     "and review the import procedure.");
+    auto text = ReadWholeFile(importFile);
+    if (!text)
+        return ShowImportFailure(ui, text.error() + kBreak + "The catalogue was not changed.");
+    const CatalogueText imported = ParseCatalogueText(text.value());
+    if (imported.FirstLineWithoutCategory)
+        return ShowImportFailure(
+            ui, "Line " + std::to_string(*imported.FirstLineWithoutCategory) +
+                    " of IMPORT.TXT is a line item before any category line ([!]Category Name)." +
+                    kBreak + "Put a category line above it and import again. The catalogue was "
+                             "not changed.");
+    auto snapshot = TakeSnapshot(s);
+    if (!snapshot)
+        return ShowImportFailure(ui, snapshot.error() + kBreak + "The catalogue was not changed.");
+    Status merged = WriteNewFiles(s, imported);
+    if (merged)
+        merged = MergeNewFiles(s.DataFolder, ui, MergeMode::Import);
+    if (!merged) {
+        Restore(s, snapshot.value());
+        return ShowImportFailure(ui, merged.error() + kBreak + "The catalogue was not changed.");
+    }
+    ClearEditBoxes(s);
+    LoadCategoryList(s, ui);
+}
+
+} // namespace pantrix

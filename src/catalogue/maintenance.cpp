@@ -1,0 +1,83 @@
+#include "catalogue/maintenance.h"
+
+#include "catalogue/catalogue_files.h"
+#include "lists/list_commands.h"
+#include "platform/ui.h"
+#include "shell/main_screen_state.h"
+#include "text/fields.h"
+#include "text/lines.h"
+
+#include <unordered_map>
+
+namespace pantrix {
+namespace {
+
+const std::string kBreak(kCrLf);
+
+// Each category record takes the non-blank items whose category matches it
+// trimmed, in file order; a category with two records takes them twice.
+std::string ItemsGroupedByCategory(const RecordBlock& categories, const RecordBlock& items)
+{
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
+    for (std::size_t i = 0; i < items.Count(); ++i)
+        if (!Trim(ItemName(items.At(i))).empty())
+            byCategory[Trim(ItemCategory(items.At(i)))].push_back(i);
+    std::string grouped;
+    for (std::size_t c = 0; c < categories.Count(); ++c) {
+        const auto found = byCategory.find(Trim(categories.At(c)));
+        if (found == byCategory.end())
+            continue;
+        for (const std::size_t i : found->second)
+            grouped += items.At(i);
+    }
+    return grouped;
+}
+
+} // namespace
+
+void PurgeOrphans(MainScreenState& s, Ui& ui)
+{
+    if (!Confirmed(ui,
+                   Question("When you delete a category, the line items remain (but hidden from "
+                            "view). (You may recover items lost this way by adding the same name "
+                            "category back in.) This option, however, removes the orphan records "
+                            "altogether (possibly improving program speed). Proceed?",
+                            "Confirm")))
+        return;
+    long long before = 0;
+    long long after = 0;
+    {
+        BusyPointer busy(ui);
+        auto categories = CategoryFile(s).ReadAll();
+        auto items = ItemFile(s).ReadAll();
+        if (!categories || !items)
+            return ShowFailure(ui, !categories ? categories.status() : items.status());
+        const std::string purged = ItemsGroupedByCategory(categories.value(), items.value());
+        if (Status written = ItemFile(s).ReplaceAll(purged); !written)
+            return ShowFailure(ui, written);
+        before = static_cast<long long>(items.value().Count());
+        after = static_cast<long long>(purged.size() / kItemRecordLength);
+        LoadItemList(s, ui);
+        ClearEditBoxes(s);
+    }
+    ui.ShowMessage({std::to_string(before - after) + " items have been permanently removed." +
+                        kBreak + kBreak + "Your item file contains " + std::to_string(after) +
+                        " unique items.",
+                    "Complete", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void ShowDataInformation(MainScreenState& s, Ui& ui)
+{
+    auto categories = CategoryFile(s).ReadAll();
+    auto items = ItemFile(s).ReadAll();
+    if (!categories || !items)
+        return ShowFailure(ui, !categories ? categories.status() : items.status());
+    ui.ShowMessage(Information("You have " + std::to_string(categories.value().Count()) +
+                                   " categories with a total of " +
+                                   std::to_string(items.value().Count()) +
+                                   " unique line items!" + kBreak + kBreak +
+                                   "The data files are in folder " + s.DataPath,
+                               "Your Pantrix Data..."));
+}
+
+} // namespace pantrix
