@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,20 +142,23 @@ void MainScreen::BuildMoveBox(QWidget* area)
                              frame);
     label->setObjectName(QStringLiteral("Label1"));
     label->setWordWrap(true);
-    auto* buttons = new QHBoxLayout;
+    // "Change Name" gets a row of its own so that no caption is cut in the narrow
+    // left column, in bold print too.
+    auto* buttons = new QGridLayout;
     const auto addButton = [&](const char* name, const char* caption, const char* tip,
-                               void (MainScreen::*handler)()) {
+                               void (MainScreen::*handler)(), int row, int column, int span) {
         auto* button = new QPushButton(QString::fromLatin1(caption), frame);
         button->setObjectName(QString::fromLatin1(name));
         button->setAccessibleName(QString::fromLatin1(caption));
         button->setToolTip(QString::fromLatin1(tip));
         connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button);
+        buttons->addWidget(button, row, column, 1, span);
     };
     addButton("ChangeName", "Change Name", "Change the name of this item",
-              &MainScreen::ChangeName_Click);
-    addButton("DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click);
-    addButton("MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click);
+              &MainScreen::ChangeName_Click, 0, 0, 2);
+    addButton("DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click, 1, 0, 1);
+    addButton("MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click, 1, 1,
+              1);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_moveEd);
     layout->addWidget(label);
