@@ -14,7 +14,13 @@ using namespace pantrix;
 
 namespace {
 
-fs::path ChosenDataFolder(const QApplication& app)
+struct Arguments
+{
+    fs::path DataFolder;
+    QString PrintFile; // empty: print to the default printer
+};
+
+Arguments ParseArguments(const QApplication& app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pantrix! shopping lists and recipes"));
@@ -22,12 +28,19 @@ fs::path ChosenDataFolder(const QApplication& app)
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the data files in DIR."),
                                      QStringLiteral("DIR"));
+    const QCommandLineOption printFile(
+        QStringLiteral("print-to-pdf"),
+        QStringLiteral("Print into PDF files named FILE instead of on the printer; %1 in the name "
+                       "becomes the number of the print job."),
+        QStringLiteral("FILE"));
     parser.addOption(dataDir);
+    parser.addOption(printFile);
     parser.process(app);
     const QString folder = parser.isSet(dataDir)
                                ? parser.value(dataDir)
                                : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return fs::absolute(fs::path(folder.toStdString())).lexically_normal();
+    return {fs::absolute(fs::path(folder.toStdString())).lexically_normal(),
+            parser.value(printFile)};
 }
 
 // The installed files lie in share/pantrix beside the program's bin folder.
@@ -44,9 +57,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pantrix"));
-    const fs::path folder = ChosenDataFolder(app);
+    const Arguments arguments = ParseArguments(app);
+    const fs::path& folder = arguments.DataFolder;
 
     QtUi ui;
+    ui.SetPrintFile(arguments.PrintFile);
     if (Status ready = PrepareDataFolder(folder); !ready) {
         ui.ShowMessage({ready.error() + "\r\n\r\nPantrix! ends without changing anything.",
                         std::string(kApplicationTitle), MessageIcon::Critical, MessageButtons::Ok,

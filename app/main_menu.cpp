@@ -15,9 +15,9 @@ const std::array kFileMenu = {
     MenuEntry{"mu_ClearList", "Clear List and Start Over", "Ctrl+C", &S::mu_ClearList_Click},
     MenuEntry{"mu_SelectList", "Select / Create New List", "Ctrl+S", &S::mu_SelectList_Click},
     kSeparator,
-    MenuEntry{"mu_PrintList", "Print Shopping List", "Ctrl+P", nullptr},
+    MenuEntry{"mu_PrintList", "Print Shopping List", "Ctrl+P", &S::Menu_Print_Click},
     MenuEntry{"mu_PrintRecipe", "Print Recipe", "", nullptr},
-    MenuEntry{"mu_Clipboard", "Copy Current List to Clipboard", "", nullptr},
+    MenuEntry{"mu_Clipboard", "Copy Current List to Clipboard", "", &S::mu_Clipboard_Click},
     MenuEntry{"mu_ClipNotes", "Copy Current Recipe Notes to Clipboard", "", nullptr},
     kSeparator,
     MenuEntry{"MU_Import", "Import", "", &S::MU_Import_Click},
@@ -69,8 +69,8 @@ const std::array kOptionsMenu = {
     MenuEntry{"mu_FontToggle", "Bold Fonts", "", &S::mu_FontToggle_Click, G::Toggle},
     MenuEntry{"mu_ShowToolbar", "Show Toolbar", "", &S::mu_ShowToolbar_Click, G::Toggle},
     kSeparator,
-    MenuEntry{"mu_PrintLonger", "Print Longer Page", "", nullptr},
-    MenuEntry{"mu_PrintShorter", "Print Shorter Page", "", nullptr},
+    MenuEntry{"mu_PrintLonger", "Print Longer Page", "", &S::mu_PrintLonger_Click},
+    MenuEntry{"mu_PrintShorter", "Print Shorter Page", "", &S::mu_PrintShorter_Click},
 };
 
 const std::array kHelpMenu = {

@@ -11,6 +11,7 @@
 #include "catalogue/maintenance.h"
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
+#include "output/list_output.h"
 #include "platform/ui.h"
 #include "shell/options.h"
 #include "shell/start_up.h"
@@ -609,6 +610,28 @@ void MainScreen::MU_Purge_Click()
     RenderCatalogue(Categories::Unchanged);
 }
 
+void MainScreen::Menu_Print_Click()
+{
+    PrintShoppingList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_Clipboard_Click()
+{
+    CopyListToClipboard(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_PrintLonger_Click()
+{
+    PrintLongerPage(m_state, m_ui);
+}
+
+void MainScreen::mu_PrintShorter_Click()
+{
+    PrintShorterPage(m_state, m_ui);
+}
+
 // The click that came first has made the category current; with the edit frame
 // open, the double-click moves the edited item there.
 void MainScreen::CatList_DblClick()
@@ -639,7 +662,6 @@ void MainScreen::mu_Print2Columns_Click()
 
 void MainScreen::mu_FontToggle_Click()
 {
-    RememberGeometry();
     ToggleBoldFonts(m_state, m_ui);
     RenderMenus();
     AdjustFonts();
@@ -647,7 +669,6 @@ void MainScreen::mu_FontToggle_Click()
 
 void MainScreen::mu_ShowToolbar_Click()
 {
-    RememberGeometry();
     ToggleShowToolbar(m_state, m_ui);
     RenderMenus();
     RenderToolbar();

@@ -60,6 +60,10 @@ public slots:
     void mu_DataInformation_Click();
     void MU_Purge_Click();
     void CatList_DblClick();
+    void Menu_Print_Click();
+    void mu_Clipboard_Click();
+    void mu_PrintLonger_Click();
+    void mu_PrintShorter_Click();
     void mu_ToolTips_Click();
     void MU_LP_Click();
     void mu_Print2Columns_Click();

@@ -181,6 +181,8 @@ std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
 
 Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)
 {
+    if (!m_painter && m_printFile.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
+        return Status::Failure("No printer is installed.");
     m_fontFace = ToQt(face);
     m_fontPoints = points;
     m_fontBold = bold;
@@ -188,6 +190,7 @@ Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)
         QFont font(m_fontFace, m_fontPoints);
         font.setBold(m_fontBold);
         font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
         m_painter->setFont(font);
     }
     return Status::Ok();
@@ -200,9 +203,12 @@ Status QtUi::BeginJobIfNeeded()
     if (m_printFile.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
         return Status::Failure("No printer is installed.");
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    ++m_jobs;
     if (!m_printFile.isEmpty()) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_printFile);
+        m_printer->setOutputFileName(m_printFile.contains(QLatin1String("%1"))
+                                         ? m_printFile.arg(m_jobs)
+                                         : m_printFile);
     }
     m_printer->setDocName(QStringLiteral("Pantrix!"));
     m_painter = std::make_unique<QPainter>();
@@ -221,7 +227,9 @@ Status QtUi::PrintLine(const std::string& line)
         return started;
     const QFontMetrics metrics(m_painter->font(), m_printer.get());
     // A line that would fall below the paper goes on to a new page of the job.
-    if (m_printY + metrics.height() > m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height()) {
+    const int pageHeight =
+        m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
+    if (m_printY + metrics.height() > pageHeight) {
         if (!m_printer->newPage())
             return Status::Failure("The printer did not take a new page.");
         m_printY = 0;

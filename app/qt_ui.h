@@ -21,8 +21,9 @@ public:
 
     // The window that owns the dialogs.
     void SetParent(QWidget* parent) { m_parent = parent; }
-    // Print into this PDF file instead of the default printer (an empty name
-    // prints to the printer again).
+    // Print into PDF files instead of the default printer: "%1" in the name is
+    // replaced by the number of the print job (an empty name prints to the
+    // printer again).
     void SetPrintFile(const QString& pdfFile) { m_printFile = pdfFile; }
 
     MessageAnswer ShowMessage(const Message& message) override;
@@ -62,6 +63,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
     int m_printY = 0;
+    int m_jobs = 0;
 };
 
 } // namespace pantrix

@@ -77,6 +77,8 @@ std::optional<FontChoice> FakeUi::FontDialog(const FontChoice&)
 
 Status FakeUi::PrinterSetFont(const std::string& face, int points, bool bold)
 {
+    if (m_noPrinter)
+        return Status::Failure("No printer is installed.");
     m_font = {"", face, points, bold};
     return Status::Ok();
 }
@@ -98,7 +100,7 @@ Status FakeUi::PrintEmptyLine()
 
 Status FakeUi::EndPrintJob()
 {
-    ++EndedJobs;
+    JobEnds.push_back(Printed.size());
     return Status::Ok();
 }
 

@@ -36,12 +36,13 @@ public:
     void SetToday(Date today) { m_today = today; }
     void SetProgramFor(std::optional<std::filesystem::path> program) { m_programFor = program; }
     void FailPrinterWith(std::string error) { m_printerError = std::move(error); }
+    void RemovePrinter() { m_noPrinter = true; }
 
     std::vector<Message> Messages;
     std::vector<std::string> Prompts;
     std::vector<FileDialogRequest> FileDialogs;
     std::vector<PrintedLine> Printed; // an empty line has empty text
-    int EndedJobs = 0;
+    std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
     std::optional<std::string> Clipboard;
     std::vector<StartedProgram> Started;
     int BusyDepth = 0;
@@ -75,6 +76,7 @@ private:
     Date m_today{2026, 3, 14};
     std::optional<std::filesystem::path> m_programFor;
     std::optional<std::string> m_printerError;
+    bool m_noPrinter = false;
     PrintedLine m_font{"", "Courier New", 10, false};
 };
 
