@@ -1,6 +1,9 @@
 // Start-up and the category click over 1,000 categories and 100,000 line items,
 // and the merge of a catalogue of that size.
 #include "catalogue/catalogue_records.h"
+#include "catalogue/category_commands.h"
+#include "catalogue/import_export.h"
+#include "catalogue/maintenance.h"
 #include "catalogue/merge.h"
 #include "platform/files.h"
 #include "shell/start_up.h"
@@ -88,6 +91,81 @@ void MergeLargeCatalogue(benchmark::State& state)
     }
 }
 BENCHMARK(MergeLargeCatalogue)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The whole-file catalogue commands, each on a fresh catalogue of full size.
+template <typename Command>
+void OnFreshCatalogue(benchmark::State& state, Command command,
+                      void (*prepare)(MainScreenState&, FakeUi&) = nullptr)
+{
+    TestFolder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteCatalogue(folder, "std_item.lst", 1);
+        FakeUi ui;
+        MainScreenState s = folder.State();
+        LoadCategoryList(s, ui);
+        SelectCategory(s, ui, s.Catalogue.CatList.size() / 2);
+        if (prepare)
+            prepare(s, ui);
+        state.ResumeTiming();
+        command(s, ui);
+    }
+}
+
+void RenameCategory(benchmark::State& state)
+{
+    OnFreshCatalogue(state, [](MainScreenState& s, FakeUi& ui) {
+        ui.AnswerInput("Renamed category");
+        EditCategory(s, ui);
+    });
+}
+BENCHMARK(RenameCategory)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void DeleteCategoryWithItems(benchmark::State& state)
+{
+    OnFreshCatalogue(state, [](MainScreenState& s, FakeUi& ui) {
+        ui.AnswerMessage(MessageAnswer::Yes);
+        ui.AnswerMessage(MessageAnswer::Yes);
+        DeleteCategory(s, ui);
+    });
+}
+BENCHMARK(DeleteCategoryWithItems)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void PurgeLargeCatalogue(benchmark::State& state)
+{
+    OnFreshCatalogue(state, [](MainScreenState& s, FakeUi& ui) {
+        ui.AnswerMessage(MessageAnswer::Yes);
+        PurgeOrphans(s, ui);
+    });
+}
+BENCHMARK(PurgeLargeCatalogue)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void ExportLargeCatalogue(benchmark::State& state)
+{
+    OnFreshCatalogue(state, [](MainScreenState& s, FakeUi& ui) {
+        ui.AnswerMessage(MessageAnswer::Yes);
+        ExportCatalogue(s, ui);
+    });
+}
+BENCHMARK(ExportLargeCatalogue)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The export imported again: 100,000 items, every one already there.
+void ImportLargeCatalogue(benchmark::State& state)
+{
+    OnFreshCatalogue(
+        state,
+        [](MainScreenState& s, FakeUi& ui) {
+            ui.AnswerMessage(MessageAnswer::Yes);
+            ImportCatalogue(s, ui);
+        },
+        [](MainScreenState& s, FakeUi& ui) {
+            ui.AnswerMessage(MessageAnswer::Yes);
+            ExportCatalogue(s, ui);
+            if (!MoveFile(s.DataFile("export.txt"), s.DataFile("import.txt")))
+                std::abort();
+        });
+}
+BENCHMARK(ImportLargeCatalogue)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 } // namespace pantrix
