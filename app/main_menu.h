@@ -10,11 +10,17 @@ class MainScreen;
 using Handler = void (MainScreen::*)();
 
 // Which entries a view switches off.
-enum class EntryGroup { Always, ItemEditing, Recipe, Toggle };
+enum class EntryGroup
+{
+    Always,
+    ItemEditing,
+    Recipe,
+    Toggle
+};
 
 struct MenuEntry
 {
-    const char* Name;     // nullptr for a separator
+    const char* Name; // nullptr for a separator
     const char* Caption;
     const char* Shortcut; // "" for none
     Handler Run;          // nullptr while the command is not available in this version
@@ -30,7 +36,7 @@ struct MenuDefinition
 
 struct ToolbarButton
 {
-    const char* Key;     // nullptr for a separator
+    const char* Key; // nullptr for a separator
     const char* Caption;
     const char* ToolTip;
     const char* ItemViewEntry;   // the menu entry whose command it runs in the item view

@@ -5,32 +5,25 @@
 #include "app/text_bridge.h"
 #include "app/todays_list_model.h"
 #include "app/toolbar_icons.h"
-#include "catalogue/category_commands.h"
-#include "catalogue/import_export.h"
-#include "catalogue/item_commands.h"
-#include "catalogue/maintenance.h"
 #include "lists/entry_commands.h"
-#include "lists/list_commands.h"
-#include "output/list_output.h"
 #include "platform/ui.h"
-#include "shell/options.h"
 #include "shell/start_up.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QDate>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -98,8 +91,8 @@ void MainScreen::BuildLists()
     area->setAccessibleName(QStringLiteral("Item lists"));
     setCentralWidget(area);
 
-    m_stdList = MakeList(area, "StdList", "Line items",
-                         "Double-click to add to list, right-click to edit");
+    m_stdList =
+        MakeList(area, "StdList", "Line items", "Double-click to add to list, right-click to edit");
     m_catList =
         MakeList(area, "CatList", "Categories", "Click a category to display the line items");
     m_tmpList = MakeList(area, "TmpList", "Today's List",
@@ -458,8 +451,7 @@ void MainScreen::resizeEvent(QResizeEvent* event)
 
 bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress &&
-        HandleListKey(watched, static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress && HandleListKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
     // The right button acts on the entry selected before the click, and does
     // not select the one under the pointer.
@@ -505,217 +497,6 @@ bool MainScreen::HandleListKey(QObject* watched, QKeyEvent* event)
         return true;
     }
     return false;
-}
-
-// "Exit" leaves at once: the window's geometry of this run is not kept.
-void MainScreen::mu_Exit_Click()
-{
-    if (!ExitProgram(m_state, m_ui))
-        return;
-    m_exiting = true;
-    QApplication::exit(0);
-}
-
-void MainScreen::mu_ClearList_Click()
-{
-    ClearList(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::mu_SelectList_Click()
-{
-    SelectList(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::mu_OneTimeItem_Click()
-{
-    AddOneTimeItem(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::mu_NewCategory_Click()
-{
-    NewCategory(m_state, m_ui);
-    RenderCatalogue(Categories::Changed);
-}
-
-void MainScreen::mu_EditCategory_Click()
-{
-    EditCategory(m_state, m_ui);
-    RenderCatalogue(Categories::Changed);
-}
-
-void MainScreen::mu_DeleteCategory_Click()
-{
-    DeleteCategory(m_state, m_ui);
-    RenderCatalogue(Categories::Changed);
-}
-
-void MainScreen::mu_NewItem_Click()
-{
-    NewItem(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::mu_EditItem_Click()
-{
-    EditItem(m_state);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::mu_DeleteItem_Click()
-{
-    DeleteItem(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::ChangeName_Click()
-{
-    ChangeItemName(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::DeleteItem_Click()
-{
-    DeleteEditedItem(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::MoveCancel_Click()
-{
-    CancelItemEdit(m_state);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::mu_export_Click()
-{
-    ExportCatalogue(m_state, m_ui);
-}
-
-void MainScreen::MU_Import_Click()
-{
-    ImportCatalogue(m_state, m_ui);
-    RenderCatalogue(Categories::Changed);
-}
-
-void MainScreen::mu_DataInformation_Click()
-{
-    ShowDataInformation(m_state, m_ui);
-}
-
-void MainScreen::MU_Purge_Click()
-{
-    PurgeOrphans(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::Menu_Print_Click()
-{
-    PrintShoppingList(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::mu_Clipboard_Click()
-{
-    CopyListToClipboard(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::mu_PrintLonger_Click()
-{
-    PrintLongerPage(m_state, m_ui);
-}
-
-void MainScreen::mu_PrintShorter_Click()
-{
-    PrintShorterPage(m_state, m_ui);
-}
-
-// The click that came first has made the category current; with the edit frame
-// open, the double-click moves the edited item there.
-void MainScreen::CatList_DblClick()
-{
-    MoveItem(m_state, m_ui);
-    RenderCatalogue(Categories::Unchanged);
-}
-
-void MainScreen::mu_ToolTips_Click()
-{
-    ToggleToolTips(m_state, m_ui);
-    if (m_state.ToolTipsCleared)
-        ClearToolTips();
-    RenderMenus();
-}
-
-void MainScreen::MU_LP_Click()
-{
-    ToggleLargePrint(m_state, m_ui);
-    RenderMenus();
-}
-
-void MainScreen::mu_Print2Columns_Click()
-{
-    TogglePrintTwoColumns(m_state, m_ui);
-    RenderMenus();
-}
-
-void MainScreen::mu_FontToggle_Click()
-{
-    ToggleBoldFonts(m_state, m_ui);
-    RenderMenus();
-    AdjustFonts();
-}
-
-void MainScreen::mu_ShowToolbar_Click()
-{
-    ToggleShowToolbar(m_state, m_ui);
-    RenderMenus();
-    RenderToolbar();
-    layout()->activate();
-    Form_Resize();
-}
-
-void MainScreen::CatList_Click(const QModelIndex& index)
-{
-    if (m_rendering || !index.isValid())
-        return;
-    SelectCategory(m_state, m_ui, static_cast<std::size_t>(index.row()));
-    m_stdModel->Refresh();
-}
-
-void MainScreen::StdList_Click(const QModelIndex& index)
-{
-    if (m_rendering || !index.isValid())
-        return;
-    SelectItem(m_state, static_cast<std::size_t>(index.row()));
-    m_listPanel->setText(ToQt(m_state.ListPanel));
-}
-
-void MainScreen::StdList_DblClick()
-{
-    AddFromCatalogue(m_state, m_ui);
-    RenderTodaysList();
-}
-
-void MainScreen::TmpList_Click(const QModelIndex& index)
-{
-    if (!m_rendering && index.isValid())
-        SelectEntry(m_state, static_cast<std::size_t>(index.row()));
-}
-
-void MainScreen::TmpList_DblClick()
-{
-    RemoveCurrentEntry(m_state);
-    RenderTodaysList();
-}
-
-void MainScreen::Toolbar1_ButtonClick(const QString& key)
-{
-    for (const ToolbarButton& button : ToolbarButtons())
-        if (button.Key && key == QLatin1String(button.Key))
-            if (const Handler run = HandlerFor(button))
-                (this->*run)();
 }
 
 } // namespace pantrix

@@ -95,7 +95,11 @@ private:
     bool HandleListKey(QObject* watched, QKeyEvent* event);
     void Render();
     void RenderTodaysList();
-    enum class Categories { Unchanged, Changed };
+    enum class Categories
+    {
+        Unchanged,
+        Changed
+    };
     void RenderCatalogue(Categories categories);
     void RenderMenus();
     void RenderToolbar();
@@ -123,9 +127,9 @@ private:
     QLabel* m_recipePanel = nullptr;
     QLabel* m_listPanel = nullptr;
     QLabel* m_datePanel = nullptr;
-    std::map<QString, QAction*> m_actions;               // menu entries by name
+    std::map<QString, QAction*> m_actions; // menu entries by name
     std::map<QAction*, const MenuEntry*> m_entries;
-    std::map<QString, QAction*> m_buttons;               // toolbar buttons by key
+    std::map<QString, QAction*> m_buttons; // toolbar buttons by key
 };
 
 } // namespace pantrix

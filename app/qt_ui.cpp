@@ -137,7 +137,8 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(m_parent, ToQt(request.Title),
-                       QString::fromStdString(request.Folder.string()), FilterText(request.Filters));
+                       QString::fromStdString(request.Folder.string()),
+                       FilterText(request.Filters));
     dialog.setAccessibleName(ToQt(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A name that does not exist yet may be typed; the command decides what it means.
@@ -206,9 +207,8 @@ Status QtUi::BeginJobIfNeeded()
     ++m_jobs;
     if (!m_printFile.isEmpty()) {
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_printFile.contains(QLatin1String("%1"))
-                                         ? m_printFile.arg(m_jobs)
-                                         : m_printFile);
+        m_printer->setOutputFileName(
+            m_printFile.contains(QLatin1String("%1")) ? m_printFile.arg(m_jobs) : m_printFile);
     }
     m_printer->setDocName(QStringLiteral("Pantrix!"));
     m_painter = std::make_unique<QPainter>();

@@ -44,8 +44,7 @@ public:
 
     std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) override;
-    bool StartProgram(const std::filesystem::path& program,
-                      const std::string& parameters) override;
+    bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override;
 
     void SetBusyPointer(bool busy) override;
     Date Today() override;

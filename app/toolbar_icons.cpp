@@ -39,7 +39,8 @@ void Folder(QPainter& p, bool open)
     p.drawPath(back);
     if (open) {
         p.setBrush(QColor(245, 210, 120));
-        p.drawPolygon(QPolygonF({QPointF(5, 11), QPointF(23, 11), QPointF(20, 20), QPointF(2, 20)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(5, 11), QPointF(23, 11), QPointF(20, 20), QPointF(2, 20)}));
     }
 }
 
@@ -60,7 +61,11 @@ void Lines(QPainter& p, qreal left, qreal right, qreal top, int count, qreal ste
 const std::map<QString, Drawing>& Drawings()
 {
     static const std::map<QString, Drawing> drawings = {
-        {"NewCat", [](QPainter& p) { Folder(p, false); Plus(p, {16, 14}); }},
+        {"NewCat",
+         [](QPainter& p) {
+             Folder(p, false);
+             Plus(p, {16, 14});
+         }},
         {"NewItem",
          [](QPainter& p) {
              Page(p, {4, 2, 13, 19});
@@ -73,7 +78,8 @@ const std::map<QString, Drawing>& Drawings()
              for (int i = 0; i < 10; ++i) {
                  const qreal radius = i % 2 ? 4.5 : 10;
                  const qreal angle = -M_PI / 2 + i * M_PI / 5;
-                 const QPointF point(12 + radius * std::cos(angle), 12.5 + radius * std::sin(angle));
+                 const QPointF point(12 + radius * std::cos(angle),
+                                     12.5 + radius * std::sin(angle));
                  i ? star.lineTo(point) : star.moveTo(point);
              }
              star.closeSubpath();

@@ -26,8 +26,9 @@ TodaysList LargeList()
         list.Entries.push_back({"Category " + std::to_string(i % 300) + "\xB0 Item " +
                                     std::to_string(i) + std::string(20, ' '),
                                 i % 3 == 0});
-    std::stable_sort(list.Entries.begin(), list.Entries.end(),
-                     [](const ListEntry& a, const ListEntry& b) { return LessNoCase(a.Text, b.Text); });
+    std::stable_sort(
+        list.Entries.begin(), list.Entries.end(),
+        [](const ListEntry& a, const ListEntry& b) { return LessNoCase(a.Text, b.Text); });
     list.Name = "My Pantrix";
     return list;
 }

@@ -14,8 +14,7 @@ RecordFile ItemFile(const MainScreenState& s)
     return RecordFile(s.DataFile(kItemFile), kItemRecordLength);
 }
 
-std::string KeepRecords(const RecordBlock& block,
-                        const std::function<bool(std::string_view)>& keep)
+std::string KeepRecords(const RecordBlock& block, const std::function<bool(std::string_view)>& keep)
 {
     std::string kept;
     kept.reserve(block.WholeRecords().size());

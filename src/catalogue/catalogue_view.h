@@ -18,8 +18,8 @@ struct CatalogueView
     std::vector<std::string> CatList;
     std::vector<std::string> StdList;
     std::optional<std::size_t> StdListCurrent; // the selected line item, if any
-    std::string CatEdit;          // the current category; empty when none
-    std::string StdEdit;          // the line item clicked last
+    std::string CatEdit;                       // the current category; empty when none
+    std::string StdEdit;                       // the line item clicked last
     std::string SelectedCategory;
     std::string SelectedItem;
 

@@ -12,8 +12,8 @@
 namespace pantrix {
 namespace {
 
-const std::string kLengthNote =
-    std::string(kCrLf) + std::string(kCrLf) + "(maximum length of category limited to 30 characters)";
+const std::string kLengthNote = std::string(kCrLf) + std::string(kCrLf) +
+                                "(maximum length of category limited to 30 characters)";
 
 // An all-space category is a category like any other: only an empty edit box
 // means that none is picked.
@@ -36,7 +36,8 @@ void ShowNoCategory(MainScreenState& s)
 
 void NewCategory(MainScreenState& s, Ui& ui)
 {
-    const std::string answer = ui.InputBox("New category name..." + kLengthNote, "New Category", "");
+    const std::string answer =
+        ui.InputBox("New category name..." + kLengthNote, "New Category", "");
     if (answer.empty())
         return;
     auto categories = CategoryFile(s).ReadAll();
@@ -68,8 +69,9 @@ void EditCategory(MainScreenState& s, Ui& ui)
     const std::string newName = CategoryRecord(answer);
     const auto isOld = [&oldName](std::string_view name) { return TrimmedEqual(name, oldName); };
     const std::string newCategories =
-        ChangeFirstRecord(categories.value(), isOld, [&](std::string_view) { return newName; })
-            .value_or(std::string(categories.value().WholeRecords()));
+        ChangeFirstRecord(categories.value(), isOld, [&](std::string_view) {
+            return newName;
+        }).value_or(std::string(categories.value().WholeRecords()));
     std::string newItems(items.value().WholeRecords());
     for (std::size_t i = 0; i < items.value().Count(); ++i)
         if (isOld(ItemCategory(items.value().At(i))))

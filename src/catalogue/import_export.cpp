@@ -17,8 +17,8 @@ namespace {
 const std::string kBreak(kCrLf);
 
 // Item indexes by category field, in file order.
-std::unordered_map<std::string_view, std::vector<std::size_t>> ItemsByCategory(
-    const RecordBlock& items)
+std::unordered_map<std::string_view, std::vector<std::size_t>>
+ItemsByCategory(const RecordBlock& items)
 {
     std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
     for (std::size_t i = 0; i < items.Count(); ++i)
@@ -47,8 +47,8 @@ std::string CatalogueAsText(const RecordBlock& categories, const RecordBlock& it
 
 void ShowImportFailure(Ui& ui, const std::string& text)
 {
-    ui.ShowMessage({text, "Import failed!", MessageIcon::Exclamation, MessageButtons::Ok,
-                    MessageAnswer::Ok});
+    ui.ShowMessage(
+        {text, "Import failed!", MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 // The catalogue files as they were, to put back when an import fails halfway.
@@ -103,11 +103,12 @@ void ExportCatalogue(MainScreenState& s, Ui& ui)
             !written)
             return ShowFailure(ui, written);
     }
-    ui.ShowMessage({"Your entire Pantrix! data set has been exported to a plain text file" + kBreak +
-                        "called EXPORT.TXT which has an identical format to a Pantrix!" + kBreak +
-                        "import file. This file may be manually edited, renamed, and imported." +
-                        kBreak + "Please read the help file for details on this ADVANCED procedure!",
-                    "Export complete!", MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+    ui.ShowMessage(
+        {"Your entire Pantrix! data set has been exported to a plain text file" + kBreak +
+             "called EXPORT.TXT which has an identical format to a Pantrix!" + kBreak +
+             "import file. This file may be manually edited, renamed, and imported." + kBreak +
+             "Please read the help file for details on this ADVANCED procedure!",
+         "Export complete!", MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void ImportCatalogue(MainScreenState& s, Ui& ui)
@@ -131,8 +132,9 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
         return ShowImportFailure(
             ui, "Line " + std::to_string(*imported.FirstLineWithoutCategory) +
                     " of IMPORT.TXT is a line item before any category line ([!]Category Name)." +
-                    kBreak + "Put a category line above it and import again. The catalogue was "
-                             "not changed.");
+                    kBreak +
+                    "Put a category line above it and import again. The catalogue was "
+                    "not changed.");
     auto snapshot = TakeSnapshot(s);
     if (!snapshot)
         return ShowImportFailure(ui, snapshot.error() + kBreak + "The catalogue was not changed.");

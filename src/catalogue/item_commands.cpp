@@ -33,9 +33,9 @@ void NewItem(MainScreenState& s, Ui& ui)
             Information("Please pick a category, then add an item to it.", "Nothing to do!"));
         return;
     }
-    const std::string answer = ui.InputBox(
-        "New item for category: " + CategoryRecord(s.Catalogue.CatEdit) + kLengthNote, "New item",
-        "");
+    const std::string answer =
+        ui.InputBox("New item for category: " + CategoryRecord(s.Catalogue.CatEdit) + kLengthNote,
+                    "New item", "");
     if (Trim(answer).empty())
         return;
     const std::string record = ItemRecord(s.Catalogue.CatEdit, answer);
@@ -106,7 +106,8 @@ void MoveItem(MainScreenState& s, Ui& ui)
 void DeleteItem(MainScreenState& s, Ui& ui)
 {
     if (Trim(s.Catalogue.StdEdit).empty()) {
-        ui.ShowMessage(Information("Please pick an item (on the left) to delete.", "Nothing to do!"));
+        ui.ShowMessage(
+            Information("Please pick an item (on the left) to delete.", "Nothing to do!"));
         return;
     }
     if (!Confirmed(ui, Question("Delete Item: " + std::string(Trim(s.Catalogue.CatEdit)) + " " +

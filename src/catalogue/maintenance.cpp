@@ -74,9 +74,8 @@ void ShowDataInformation(MainScreenState& s, Ui& ui)
         return ShowFailure(ui, !categories ? categories.status() : items.status());
     ui.ShowMessage(Information("You have " + std::to_string(categories.value().Count()) +
                                    " categories with a total of " +
-                                   std::to_string(items.value().Count()) +
-                                   " unique line items!" + kBreak + kBreak +
-                                   "The data files are in folder " + s.DataPath,
+                                   std::to_string(items.value().Count()) + " unique line items!" +
+                                   kBreak + kBreak + "The data files are in folder " + s.DataPath,
                                "Your Pantrix Data..."));
 }
 

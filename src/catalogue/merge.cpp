@@ -12,8 +12,8 @@ namespace {
 
 const Message kUpgradeQuestion{
     "It looks like you are installing a new version over an older version." + std::string(kCrLf) +
-        "Would you like to merge together your existing category and item" +
-        std::string(kCrLf) + "lists with the new data that came with this version?",
+        "Would you like to merge together your existing category and item" + std::string(kCrLf) +
+        "lists with the new data that came with this version?",
     "Upgrade Installation", MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes};
 
 // Appends the records of `newFile` that none of the records present before the
@@ -55,7 +55,8 @@ Status MergeBoth(const fs::path& folder)
 // the old "category.lst" whole instead of deleting it first.
 Status TakeNewFiles(const fs::path& folder)
 {
-    if (Status items = MoveFile(folder / std::string(kItemNewFile), folder / std::string(kItemFile));
+    if (Status items =
+            MoveFile(folder / std::string(kItemNewFile), folder / std::string(kItemFile));
         !items)
         return items;
     return MoveFile(folder / std::string(kCategoryNewFile), folder / std::string(kCategoryFile));
@@ -95,7 +96,8 @@ void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)
 {
     if (Status outcome = MergeNewFiles(dataFolder, ui, mode); !outcome)
         ui.ShowMessage({std::to_string(outcome.number()) + std::string(kCrLf) + outcome.error(),
-                        std::string(kApplicationTitle), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+                        std::string(kApplicationTitle), MessageIcon::None, MessageButtons::Ok,
+                        MessageAnswer::Ok});
 }
 
 } // namespace pantrix

@@ -8,7 +8,11 @@ namespace pantrix {
 
 class Ui;
 
-enum class MergeMode { StartUp, Import };
+enum class MergeMode
+{
+    StartUp,
+    Import
+};
 
 // Decided by the lengths of the two item files alone:
 //   items present, none new:  the new item file is dropped;

@@ -94,8 +94,8 @@ void SelectList(MainScreenState& s, Ui& ui)
         return ShowFailure(ui, empty.status());
     if (empty.value() &&
         ui.ShowMessage({"Create new list file " + pathText + " ?", "Create new list?",
-                        MessageIcon::None, MessageButtons::YesNo,
-                        MessageAnswer::Yes}) != MessageAnswer::Yes) {
+                        MessageIcon::None, MessageButtons::YesNo, MessageAnswer::Yes}) !=
+            MessageAnswer::Yes) {
         if (Status removed = RemoveFile(file); !removed)
             ShowFailure(ui, removed);
         return;

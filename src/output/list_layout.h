@@ -43,7 +43,11 @@ struct LayoutLine
     std::string Text;
 };
 
-enum class Columns { One, Two };
+enum class Columns
+{
+    One,
+    Two
+};
 
 // The lines after the header, in order.
 std::vector<LayoutLine> LayoutBody(const std::vector<ListEntry>& entries, Columns columns);

@@ -144,9 +144,9 @@ void PrintShoppingList(MainScreenState& s, Ui& ui)
 
 void PrintTempList(MainScreenState& s, Ui& ui)
 {
-    const MessageAnswer answer = ui.ShowMessage({"Include Category Names?", "Ready to print...",
-                                                 MessageIcon::Question, MessageButtons::YesNoCancel,
-                                                 MessageAnswer::No});
+    const MessageAnswer answer =
+        ui.ShowMessage({"Include Category Names?", "Ready to print...", MessageIcon::Question,
+                        MessageButtons::YesNoCancel, MessageAnswer::No});
     if (answer == MessageAnswer::Cancel)
         return;
     const bool large = s.Options.LargePrint;

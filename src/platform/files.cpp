@@ -55,7 +55,9 @@ bool WriteAll(int fd, std::string_view content)
 Result<std::string> ReadOpenFile(int fd, const fs::path& file)
 {
     std::string content;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
         return Failed(file, "read", EISDIR);
     if (info.st_size > 0)
@@ -98,8 +100,7 @@ Result<std::string> ReadWholeFile(const fs::path& file)
 {
     FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
-        return errno == ENOENT ? Result<std::string>(std::string())
-                               : Failed(file, "read", errno);
+        return errno == ENOENT ? Result<std::string>(std::string()) : Failed(file, "read", errno);
     return ReadOpenFile(fd.get(), file);
 }
 
@@ -126,10 +127,11 @@ Status CreateIfMissing(const fs::path& file)
 
 Result<std::uintmax_t> FileLength(const fs::path& file)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::stat(file.c_str(), &info) != 0)
-        return errno == ENOENT ? Result<std::uintmax_t>(0)
-                               : Failed(file, "examine", errno);
+        return errno == ENOENT ? Result<std::uintmax_t>(0) : Failed(file, "examine", errno);
     if (S_ISDIR(info.st_mode))
         return Failed(file, "read", EISDIR);
     return static_cast<std::uintmax_t>(info.st_size);
@@ -143,7 +145,9 @@ Status ReplaceFile(const fs::path& file, std::string_view content, Durability du
     if (!fd.valid())
         return Failed(file, "write", errno);
     const fs::path twin(twinName);
-    struct stat old {};
+    struct stat old
+    {
+    };
     const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     const bool synced = durability == Durability::Synced;
     if (::fchmod(fd.get(), mode) != 0 || !WriteAll(fd.get(), content) ||

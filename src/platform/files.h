@@ -15,7 +15,11 @@ namespace fs = std::filesystem;
 // The user's own data is synced to disk before it takes the old file's place,
 // and the folder after; generated output, which can always be made again, is
 // only replaced in one step.
-enum class Durability { Synced, Replaceable };
+enum class Durability
+{
+    Synced,
+    Replaceable
+};
 
 // The whole file; a missing file reads as empty without being created.
 Result<std::string> ReadWholeFile(const fs::path& file);
@@ -40,7 +44,7 @@ Status ReplaceFile(const fs::path& file, std::string_view content,
 // syncs; otherwise the file is replaced.
 Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content);
 
-Status RemoveFile(const fs::path& file);         // a missing file is no failure
+Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step
 
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber);

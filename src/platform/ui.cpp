@@ -4,8 +4,8 @@ namespace pantrix {
 
 void ShowFailure(Ui& ui, const Status& failure)
 {
-    ui.ShowMessage({failure.error(), std::string(kApplicationTitle), MessageIcon::Exclamation, MessageButtons::Ok,
-                    MessageAnswer::Ok});
+    ui.ShowMessage({failure.error(), std::string(kApplicationTitle), MessageIcon::Exclamation,
+                    MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 Message Information(std::string text, std::string title)

@@ -19,9 +19,28 @@ namespace pantrix {
 // The title of messages that belong to no one command.
 inline constexpr std::string_view kApplicationTitle = "Pantrix";
 
-enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageIcon
+{
+    None,
+    Information,
+    Question,
+    Exclamation,
+    Critical
+};
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MessageAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 struct Message
 {

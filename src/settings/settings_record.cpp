@@ -125,7 +125,8 @@ SettingsRecord DecodeSettings(std::string_view bytes, const SettingsRecord& fall
     SettingsRecord record;
     const auto low = static_cast<unsigned char>(whole[0]);
     const auto high = static_cast<unsigned char>(whole[1]);
-    record.PageLengthOffset = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
+    record.PageLengthOffset =
+        static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
     for (const auto& field : kTextFields)
         record.*field.Member = whole.substr(field.Offset, field.Width);
     return record;

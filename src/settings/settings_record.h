@@ -17,30 +17,30 @@ inline constexpr std::string_view kSettingsFileName = "px31.cfg";
 struct SettingsRecord
 {
     std::int16_t PageLengthOffset = 0;
-    std::string Reserved2;    // 8 bytes
-    std::string Reserved10;   // 40
-    std::string Reserved50;   // 100
+    std::string Reserved2;  // 8 bytes
+    std::string Reserved10; // 40
+    std::string Reserved50; // 100
     std::string ToolTips;
     std::string PrintTwoColumns;
     std::string BoldFonts;
     std::string ShowToolbar;
     std::string LargePrint;
-    std::string Reserved155;  // 1
-    std::string Reserved156;  // 8
+    std::string Reserved155; // 1
+    std::string Reserved156; // 8
     std::string WindowTop;
     std::string WindowLeft;
     std::string WindowHeight;
     std::string WindowWidth;
     std::string PageBackColor;
     std::string PageWidth;
-    std::string Reserved209;  // 1
+    std::string Reserved209; // 1
     std::string PageFontColor;
     std::string PageFontSize;
     std::string IncludeIngredientList;
     std::string PageFontName;
-    std::string Reserved434;  // 20
-    std::string Reserved454;  // 200
-    std::string Reserved654;  // 200
+    std::string Reserved434; // 20
+    std::string Reserved454; // 200
+    std::string Reserved654; // 200
     std::string BackGraphicPath;
     std::string TopGraphicPath;
     std::string SideGraphicPath;
@@ -63,8 +63,16 @@ std::string EncodeSettings(const SettingsRecord& record);
 SettingsRecord DecodeSettings(std::string_view bytes, const SettingsRecord& fallback);
 
 // Whether a flag field holds "Y" or "N"; anything else is neither.
-enum class Flag { Yes, No, Neither };
+enum class Flag
+{
+    Yes,
+    No,
+    Neither
+};
 Flag ReadFlag(std::string_view field);
-inline std::string FlagText(bool on) { return on ? "Y" : "N"; }
+inline std::string FlagText(bool on)
+{
+    return on ? "Y" : "N";
+}
 
 } // namespace pantrix

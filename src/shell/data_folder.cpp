@@ -38,8 +38,8 @@ Status PrepareDataFolder(const fs::path& folder)
 {
     std::error_code error;
     if (fs::exists(folder, error) && !fs::is_directory(folder, error))
-        return Status::Failure("The data folder \"" + folder.string() + "\" is a file, not a folder.",
-                               ENOTDIR);
+        return Status::Failure(
+            "The data folder \"" + folder.string() + "\" is a file, not a folder.", ENOTDIR);
     fs::create_directories(folder, error);
     if (error)
         return FolderFailure(folder, "could not be created", error.value());

@@ -25,7 +25,11 @@ struct OptionsChecks
     bool ShowToolbar = true;
 };
 
-enum class View { Items, Recipes };
+enum class View
+{
+    Items,
+    Recipes
+};
 
 struct MainScreenState
 {

@@ -10,8 +10,7 @@ namespace {
 void RereadingToggle(MainScreenState& s, Ui& ui, bool& check, std::string SettingsRecord::*flag)
 {
     check = !check;
-    if (Status written =
-            RereadAndWriteFlag(s.DataFile(kSettingsFileName), s.Settings, flag, check);
+    if (Status written = RereadAndWriteFlag(s.DataFile(kSettingsFileName), s.Settings, flag, check);
         !written)
         ShowFailure(ui, written);
 }

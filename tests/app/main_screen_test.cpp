@@ -123,20 +123,22 @@ private slots:
             titles << action->text();
         }
         QCOMPARE(titles, (QStringList{"&File", "Items", "Recipes", "Options", "&Help"}));
-        QCOMPARE(Captions(menus[0]),
-                 (QStringList{"Clear List and Start Over", "Select / Create New List", "-",
-                              "Print Shopping List", "Print Recipe",
-                              "Copy Current List to Clipboard",
-                              "Copy Current Recipe Notes to Clipboard", "-", "Import", "Export",
-                              "Data Information", "Purge Orphan Line Items", "E&xit"}));
+        QCOMPARE(
+            Captions(menus[0]),
+            (QStringList{"Clear List and Start Over", "Select / Create New List", "-",
+                         "Print Shopping List", "Print Recipe", "Copy Current List to Clipboard",
+                         "Copy Current Recipe Notes to Clipboard", "-", "Import", "Export",
+                         "Data Information", "Purge Orphan Line Items", "E&xit"}));
         QCOMPARE(Captions(menus[3]),
                  (QStringList{"Adjust Web Page Style", "-", "Large Print", "Print 2 Columns",
                               "Tool Tips", "Bold Fonts", "Show Toolbar", "-", "Print Longer Page",
                               "Print Shorter Page"}));
-        const std::map<const char*, const char*> keys = {
-            {"mu_ClearList", "Ctrl+C"},     {"mu_SelectList", "Ctrl+S"},
-            {"mu_PrintList", "Ctrl+P"},     {"mu_ShowItemLists", "Ctrl+I"},
-            {"mu_ShowRecipeCollection", "Ctrl+R"}, {"MU_Inst", "F1"}};
+        const std::map<const char*, const char*> keys = {{"mu_ClearList", "Ctrl+C"},
+                                                         {"mu_SelectList", "Ctrl+S"},
+                                                         {"mu_PrintList", "Ctrl+P"},
+                                                         {"mu_ShowItemLists", "Ctrl+I"},
+                                                         {"mu_ShowRecipeCollection", "Ctrl+R"},
+                                                         {"MU_Inst", "F1"}};
         for (auto [name, key] : keys)
             QCOMPARE(s.Find<QAction>(name)->shortcut(), QKeySequence(QString::fromLatin1(key)));
         QVERIFY(!s.Find<QAction>("MU_HostBrowse")->isVisible());
@@ -175,7 +177,8 @@ private slots:
     {
         Started s;
         QCOMPARE(s.Find<QLabel>("sb_cat")->text(), QStringLiteral("(No Recipe Selected)"));
-        QCOMPARE(s.Find<QLabel>("sb_today")->text(), QStringLiteral("0 Items listed for: My Pantrix"));
+        QCOMPARE(s.Find<QLabel>("sb_today")->text(),
+                 QStringLiteral("0 Items listed for: My Pantrix"));
         QCOMPARE(s.Find<QLabel>("sb_date")->text(),
                  QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
     }
@@ -358,7 +361,8 @@ private slots:
 
     void categoriesAndItemsAreEditedFromTheWindow()
     {
-        Started s(Categories({"Dairy", "Produce"}), Items({{"Dairy", "Milk"}, {"Dairy", "Tomato"}}));
+        Started s(Categories({"Dairy", "Produce"}),
+                  Items({{"Dairy", "Milk"}, {"Dairy", "Tomato"}}));
         s.window.resize(800, 600);
         QApplication::processEvents();
         auto* catList = s.Find<QListView>("CatList");

@@ -3,8 +3,8 @@
 #include "app/qt_ui.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,8 +61,8 @@ private slots:
         const QString second = folder.filePath(QStringLiteral("job-2.pdf"));
         QCOMPARE(Pages(first), 2);
         QCOMPARE(Pages(second), 1);
-        const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), first,
-                                                               QStringLiteral("-")});
+        const QString text = Run(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), first, QStringLiteral("-")});
         QVERIFY(text.contains(QStringLiteral("Line 1 Caf\u00E9")));
         QVERIFY(text.contains(QStringLiteral("Line 120 Caf\u00E9")));
         QVERIFY(Run(QStringLiteral("pdftotext"), {second, QStringLiteral("-")})

@@ -30,8 +30,8 @@ TEST(CatalogueText, StripsLinesSkipsBlankOnesAndAcceptsAnyLineEnd)
 TEST(CatalogueText, CutsNamesAtThirtyAndKeepsSpacesAfterTheMark)
 {
     const std::string longName(35, 'n');
-    const CatalogueText parsed =
-        ParseCatalogueText("[!]" + longName + "\r\n" + std::string(31, 'i') + "\r\n[!]  Spaced\r\n[!]");
+    const CatalogueText parsed = ParseCatalogueText(
+        "[!]" + longName + "\r\n" + std::string(31, 'i') + "\r\n[!]  Spaced\r\n[!]");
     EXPECT_EQ(parsed.CategoryRecords, Categories({std::string(30, 'n'), "  Spaced", ""}));
     EXPECT_EQ(parsed.ItemRecords, Items({{std::string(30, 'n'), std::string(30, 'i')}}));
 }

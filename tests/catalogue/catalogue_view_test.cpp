@@ -78,8 +78,8 @@ protected:
     std::size_t Row(std::string_view name)
     {
         const auto& list = s.Catalogue.CatList;
-        return static_cast<std::size_t>(
-            std::find(list.begin(), list.end(), CategoryRecord(name)) - list.begin());
+        return static_cast<std::size_t>(std::find(list.begin(), list.end(), CategoryRecord(name)) -
+                                        list.begin());
     }
 
     TestFolder folder;

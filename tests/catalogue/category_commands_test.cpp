@@ -21,16 +21,17 @@ protected:
     void SetUp() override
     {
         folder.Write("category.lst", Categories({"Dairy", "Produce"}));
-        folder.Write("std_item.lst", Items({{"Dairy", "Milk"}, {"Produce", "Apples"},
-                                            {" Dairy ", "Cream"}}));
+        folder.Write("std_item.lst",
+                     Items({{"Dairy", "Milk"}, {"Produce", "Apples"}, {" Dairy ", "Cream"}}));
         LoadCategoryList(s, ui);
     }
     void Pick(std::string_view name)
     {
         const auto& list = s.Catalogue.CatList;
-        SelectCategory(s, ui, static_cast<std::size_t>(
-                                  std::find(list.begin(), list.end(), CategoryRecord(name)) -
-                                  list.begin()));
+        SelectCategory(
+            s, ui,
+            static_cast<std::size_t>(std::find(list.begin(), list.end(), CategoryRecord(name)) -
+                                     list.begin()));
     }
 
     TestFolder folder;

@@ -38,8 +38,10 @@ protected:
 TEST_F(ImportExport, ExportWritesCategoriesInOrderWithTheirItemsTrimmed)
 {
     folder.Write("category.lst", Categories({"Dairy", " Bakery ", "Dairy", "Empty"}));
-    folder.Write("std_item.lst", Items({{"Dairy", " Milk "}, {"Gone", "Orphan"},
-                                        {" Bakery ", "Bread"}, {"Dairy", "Butter"}}));
+    folder.Write(
+        "std_item.lst",
+        Items(
+            {{"Dairy", " Milk "}, {"Gone", "Orphan"}, {" Bakery ", "Bread"}, {"Dairy", "Butter"}}));
     Export();
     EXPECT_EQ(folder.Read("export.txt"),
               "[!]Dairy\r\nMilk\r\nButter\r\n[!]Bakery\r\nBread\r\n[!]Dairy\r\nMilk\r\nButter\r\n"
@@ -73,9 +75,9 @@ TEST_F(ImportExport, ImportAddsWhatIsNewWithoutAskingAndCutsLongNames)
            "\nX");
     EXPECT_EQ(ui.Messages.size(), 1u); // only the "Ready to import..." question
     EXPECT_EQ(folder.Read("category.lst"), Categories({"Dairy", std::string(30, 'c')}));
-    EXPECT_EQ(folder.Read("std_item.lst"), Items({{"Dairy", "Milk"},
-                                                  {"Dairy", std::string(30, 'i')},
-                                                  {std::string(30, 'c'), "X"}}));
+    EXPECT_EQ(
+        folder.Read("std_item.lst"),
+        Items({{"Dairy", "Milk"}, {"Dairy", std::string(30, 'i')}, {std::string(30, 'c'), "X"}}));
 }
 
 TEST_F(ImportExport, IntoAnEmptyItemFileTheImportReplacesTheCatalogue)

@@ -31,12 +31,17 @@ protected:
 TEST_F(Purge, GroupsItemsByCategoryAndDropsOrphansAndBlankItems)
 {
     folder.Write("category.lst", Categories({"Produce", "Dairy"}));
-    folder.Write("std_item.lst", Items({{"Dairy", "Milk"}, {"Gone", "Orphan"},
-                                        {"Produce", "Apples"}, {"Dairy", "   "},
-                                        {" Dairy", "Cream"}, {"Dairy", "Butter"}}));
+    folder.Write("std_item.lst", Items({{"Dairy", "Milk"},
+                                        {"Gone", "Orphan"},
+                                        {"Produce", "Apples"},
+                                        {"Dairy", "   "},
+                                        {" Dairy", "Cream"},
+                                        {"Dairy", "Butter"}}));
     Run();
-    EXPECT_EQ(folder.Read("std_item.lst"), Items({{"Produce", "Apples"}, {"Dairy", "Milk"},
-                                                  {" Dairy", "Cream"}, {"Dairy", "Butter"}}));
+    EXPECT_EQ(
+        folder.Read("std_item.lst"),
+        Items(
+            {{"Produce", "Apples"}, {"Dairy", "Milk"}, {" Dairy", "Cream"}, {"Dairy", "Butter"}}));
     EXPECT_EQ(ui.Messages[0].Title, "Confirm");
     EXPECT_EQ(ui.Messages[1].Title, "Complete");
     EXPECT_EQ(ui.Messages[1].Text, "2 items have been permanently removed.\r\n\r\n"

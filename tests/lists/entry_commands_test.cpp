@@ -105,8 +105,7 @@ TEST_F(Entry, AModifiedEntryIsCutUntickedAndFiledByItsText)
     ModifyCurrentEntry(s, ui);
     EXPECT_EQ(ui.Prompts[0], "Modify item...");
     const std::string bread = ("Bread " + std::string(70, 'b')).substr(0, 62);
-    EXPECT_EQ(s.List.Entries,
-              (Entries{{"Apples", false}, {bread, false}, {"Zucchini", false}}));
+    EXPECT_EQ(s.List.Entries, (Entries{{"Apples", false}, {bread, false}, {"Zucchini", false}}));
     EXPECT_EQ(s.List.Current, 1u);
 
     SelectEntry(s, 2);

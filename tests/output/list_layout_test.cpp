@@ -36,14 +36,14 @@ TEST(ListLayout, OneColumnMatchesTheExampleLineForLine)
 
 TEST(ListLayout, TwoColumnsMatchTheExampleSpaceForSpace)
 {
-    EXPECT_EQ(LayoutText("My Pantrix", kDay, kExample, Columns::Two),
-              Joined({"My Pantrix", "Printed: 08-16-2002", std::string(33, ' '), "",
-                      "   Dairy " + std::string(58, '-'),
-                      "     Milk" + std::string(26, ' ') + "* Butter" + std::string(24, ' '),
-                      "     Eggs" + std::string(26, ' '), "", "   Produce " + std::string(56, '-'),
-                      "     Apples" + std::string(24, ' '), "",
-                      "   special " + std::string(56, '-'),
-                      "   * Birthday candles" + std::string(14, ' ')}));
+    EXPECT_EQ(
+        LayoutText("My Pantrix", kDay, kExample, Columns::Two),
+        Joined({"My Pantrix", "Printed: 08-16-2002", std::string(33, ' '), "",
+                "   Dairy " + std::string(58, '-'),
+                "     Milk" + std::string(26, ' ') + "* Butter" + std::string(24, ' '),
+                "     Eggs" + std::string(26, ' '), "", "   Produce " + std::string(56, '-'),
+                "     Apples" + std::string(24, ' '), "", "   special " + std::string(56, '-'),
+                "   * Birthday candles" + std::string(14, ' ')}));
 }
 
 TEST(ListLayout, OneEntryGivesFiveLinesInOneColumnAndSixInTwo)
@@ -72,8 +72,11 @@ TEST(ListLayout, ALongCategoryGetsOneHyphenAndLongItemsAreCutOnlyInCells)
 
 TEST(ListLayout, GroupsNeverShareALine)
 {
-    const Entries entries = {{"A\xB0 1", false}, {"A\xB0 2", false}, {"A\xB0 3", false},
-                             {"B\xB0 4", false}, {"A\xB0 5", false}};
+    const Entries entries = {{"A\xB0 1", false},
+                             {"A\xB0 2", false},
+                             {"A\xB0 3", false},
+                             {"B\xB0 4", false},
+                             {"A\xB0 5", false}};
     std::vector<LineKind> kinds;
     for (const auto& line : LayoutBody(entries, Columns::Two))
         kinds.push_back(line.Kind);

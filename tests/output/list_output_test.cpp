@@ -92,9 +92,10 @@ TEST_F(ListOutput, TheFirstPageEndsAtTheFiftySeventhEntryInNormalPrint)
     Print(MessageAnswer::Yes);
     ASSERT_EQ(ui.JobEnds.size(), 2u);
     EXPECT_EQ(ui.JobEnds[0], 5u + 2u + 57u);
-    EXPECT_EQ(Lines(0, 7), (std::vector<std::string>{"", "", "My Pantrix", "Printed: 08-16-2002", "",
-                                                     "", "   Dairy " + std::string(26, '-')}));
-    EXPECT_EQ(Lines(63, 68), (std::vector<std::string>{"     Item 57", "", "", "", "     Item 58"}));
+    EXPECT_EQ(Lines(0, 7), (std::vector<std::string>{"", "", "My Pantrix", "Printed: 08-16-2002",
+                                                     "", "", "   Dairy " + std::string(26, '-')}));
+    EXPECT_EQ(Lines(63, 68),
+              (std::vector<std::string>{"     Item 57", "", "", "", "     Item 58"}));
     EXPECT_EQ(ui.JobEnds[1], ui.Printed.size());
     EXPECT_EQ(ui.Printed[0].Face, "Courier New");
     EXPECT_EQ(ui.Printed[0].Points, 10);
@@ -127,8 +128,8 @@ TEST_F(ListOutput, AnOffsetOfMinusSixtyPutsOneEntryOnEachLaterPageAndNoBlankShee
     Print(MessageAnswer::Yes);
     EXPECT_EQ(ui.JobEnds, (std::vector<std::size_t>{5, 11, 15, 21}));
     EXPECT_EQ(ui.Printed.size(), 21u);
-    EXPECT_EQ(Lines(15, 21), (std::vector<std::string>{"", "", "", "", "   B " + std::string(30, '-'),
-                                                       "     3"}));
+    EXPECT_EQ(Lines(15, 21),
+              (std::vector<std::string>{"", "", "", "", "   B " + std::string(30, '-'), "     3"}));
 }
 
 TEST_F(ListOutput, AnsweringNoLeavesOutCategoryLinesButNotTheEmptyLines)
@@ -156,10 +157,10 @@ TEST_F(ListOutput, TwoColumnsAskOnceAndCountTheSpacerLine)
     Print(MessageAnswer::Yes);
     EXPECT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(Lines(5, ui.Printed.size()),
-              (std::vector<std::string>{std::string(33, ' '), "", "   Dairy " + std::string(58, '-'),
-                                        "     Item 01" + std::string(23, ' ') + "  Item 02" +
-                                            std::string(23, ' '),
-                                        "     Item 03" + std::string(23, ' ')}));
+              (std::vector<std::string>{
+                  std::string(33, ' '), "", "   Dairy " + std::string(58, '-'),
+                  "     Item 01" + std::string(23, ' ') + "  Item 02" + std::string(23, ' '),
+                  "     Item 03" + std::string(23, ' ')}));
 }
 
 TEST_F(ListOutput, APrinterThatFailsIsReportedAtEachStepAndTheRunGoesOn)

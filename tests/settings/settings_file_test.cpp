@@ -67,8 +67,8 @@ TEST(SettingsFile, TheRereadingWriteOfAVanishedFileKeepsTheRecordInMemory)
     TestFolder folder;
     SettingsRecord inMemory = DefaultSettings("/");
     inMemory.WindowWidth = "9000";
-    ASSERT_TRUE(RereadAndWriteFlag(folder.File("px31.cfg"), inMemory, &SettingsRecord::ToolTips,
-                                   false));
+    ASSERT_TRUE(
+        RereadAndWriteFlag(folder.File("px31.cfg"), inMemory, &SettingsRecord::ToolTips, false));
     const std::string bytes = folder.Read("px31.cfg");
     EXPECT_EQ(bytes.size(), kSettingsRecordLength);
     EXPECT_EQ(bytes.substr(179, 5), "9000 ");

@@ -66,8 +66,8 @@ TEST(DeliverStarterCatalogue, GoesOnlyIntoAFolderWithoutAnyCatalogue)
         TestFolder used;
         used.Write(name, "");
         ASSERT_TRUE(DeliverStarterCatalogue(kInstalled, used.Path()));
-        EXPECT_FALSE(used.Exists(name == std::string("std_item.new") ? "category.new"
-                                                                      : "std_item.new"))
+        EXPECT_FALSE(
+            used.Exists(name == std::string("std_item.new") ? "category.new" : "std_item.new"))
             << name;
     }
 }

@@ -48,10 +48,9 @@ TEST(StartUp, TheStarterCatalogueArrivesSortedWithoutAQuestion)
     StartUp(s, ui);
     EXPECT_TRUE(ui.Messages.empty());
     ASSERT_GE(s.Catalogue.CatList.size(), 12u);
-    EXPECT_TRUE(std::is_sorted(s.Catalogue.CatList.begin(), s.Catalogue.CatList.end(),
-                               [](const std::string& a, const std::string& b) {
-                                   return LessNoCase(a, b);
-                               }));
+    EXPECT_TRUE(std::is_sorted(
+        s.Catalogue.CatList.begin(), s.Catalogue.CatList.end(),
+        [](const std::string& a, const std::string& b) { return LessNoCase(a, b); }));
     EXPECT_FALSE(folder.Exists("std_item.new"));
     SelectCategory(s, ui, 0);
     EXPECT_FALSE(s.Catalogue.StdList.empty());

@@ -13,8 +13,8 @@ namespace pantrix::testing {
 TestFolder::TestFolder()
 {
     std::random_device random;
-    m_path = fs::temp_directory_path() / ("pantrix-test-" + std::to_string(random()) + "-" +
-                                          std::to_string(random()));
+    m_path = fs::temp_directory_path() /
+             ("pantrix-test-" + std::to_string(random()) + "-" + std::to_string(random()));
     fs::create_directories(m_path);
 }
 

@@ -26,8 +26,7 @@ TEST(LeadingNumber, IsZeroWithoutANumber)
 TEST(LeadingNumber, HoldsAnOverlongNumberAtTheLimit)
 {
     EXPECT_EQ(LeadingNumber("99999999999999999999999"), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(LeadingNumber("-99999999999999999999999"),
-              -std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(LeadingNumber("-99999999999999999999999"), -std::numeric_limits<std::int64_t>::max());
 }
 
 } // namespace

@@ -1,0 +1,234 @@
+// The main window's handlers: each runs its command on the program's state and
+// shows what changed.
+#include "app/main_screen.h"
+
+#include "app/name_list_model.h"
+#include "app/text_bridge.h"
+#include "catalogue/category_commands.h"
+#include "catalogue/import_export.h"
+#include "catalogue/item_commands.h"
+#include "catalogue/maintenance.h"
+#include "lists/entry_commands.h"
+#include "lists/list_commands.h"
+#include "output/list_output.h"
+#include "shell/options.h"
+#include "shell/start_up.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+
+namespace pantrix {
+
+// "Exit" leaves at once: the window's geometry of this run is not kept.
+void MainScreen::mu_Exit_Click()
+{
+    if (!ExitProgram(m_state, m_ui))
+        return;
+    m_exiting = true;
+    QApplication::exit(0);
+}
+
+void MainScreen::mu_ClearList_Click()
+{
+    ClearList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_SelectList_Click()
+{
+    SelectList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_OneTimeItem_Click()
+{
+    AddOneTimeItem(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_NewCategory_Click()
+{
+    NewCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_EditCategory_Click()
+{
+    EditCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_DeleteCategory_Click()
+{
+    DeleteCategory(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_NewItem_Click()
+{
+    NewItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_EditItem_Click()
+{
+    EditItem(m_state);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_DeleteItem_Click()
+{
+    DeleteItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::ChangeName_Click()
+{
+    ChangeItemName(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::DeleteItem_Click()
+{
+    DeleteEditedItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::MoveCancel_Click()
+{
+    CancelItemEdit(m_state);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_export_Click()
+{
+    ExportCatalogue(m_state, m_ui);
+}
+
+void MainScreen::MU_Import_Click()
+{
+    ImportCatalogue(m_state, m_ui);
+    RenderCatalogue(Categories::Changed);
+}
+
+void MainScreen::mu_DataInformation_Click()
+{
+    ShowDataInformation(m_state, m_ui);
+}
+
+void MainScreen::MU_Purge_Click()
+{
+    PurgeOrphans(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::Menu_Print_Click()
+{
+    PrintShoppingList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_Clipboard_Click()
+{
+    CopyListToClipboard(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_PrintLonger_Click()
+{
+    PrintLongerPage(m_state, m_ui);
+}
+
+void MainScreen::mu_PrintShorter_Click()
+{
+    PrintShorterPage(m_state, m_ui);
+}
+
+// The click that came first has made the category current; with the edit frame
+// open, the double-click moves the edited item there.
+void MainScreen::CatList_DblClick()
+{
+    MoveItem(m_state, m_ui);
+    RenderCatalogue(Categories::Unchanged);
+}
+
+void MainScreen::mu_ToolTips_Click()
+{
+    ToggleToolTips(m_state, m_ui);
+    if (m_state.ToolTipsCleared)
+        ClearToolTips();
+    RenderMenus();
+}
+
+void MainScreen::MU_LP_Click()
+{
+    ToggleLargePrint(m_state, m_ui);
+    RenderMenus();
+}
+
+void MainScreen::mu_Print2Columns_Click()
+{
+    TogglePrintTwoColumns(m_state, m_ui);
+    RenderMenus();
+}
+
+void MainScreen::mu_FontToggle_Click()
+{
+    ToggleBoldFonts(m_state, m_ui);
+    RenderMenus();
+    AdjustFonts();
+}
+
+void MainScreen::mu_ShowToolbar_Click()
+{
+    ToggleShowToolbar(m_state, m_ui);
+    RenderMenus();
+    RenderToolbar();
+    layout()->activate();
+    Form_Resize();
+}
+
+void MainScreen::CatList_Click(const QModelIndex& index)
+{
+    if (m_rendering || !index.isValid())
+        return;
+    SelectCategory(m_state, m_ui, static_cast<std::size_t>(index.row()));
+    m_stdModel->Refresh();
+}
+
+void MainScreen::StdList_Click(const QModelIndex& index)
+{
+    if (m_rendering || !index.isValid())
+        return;
+    SelectItem(m_state, static_cast<std::size_t>(index.row()));
+    m_listPanel->setText(ToQt(m_state.ListPanel));
+}
+
+void MainScreen::StdList_DblClick()
+{
+    AddFromCatalogue(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::TmpList_Click(const QModelIndex& index)
+{
+    if (!m_rendering && index.isValid())
+        SelectEntry(m_state, static_cast<std::size_t>(index.row()));
+}
+
+void MainScreen::TmpList_DblClick()
+{
+    RemoveCurrentEntry(m_state);
+    RenderTodaysList();
+}
+
+void MainScreen::Toolbar1_ButtonClick(const QString& key)
+{
+    for (const ToolbarButton& button : ToolbarButtons())
+        if (button.Key && key == QLatin1String(button.Key))
+            if (const Handler run = HandlerFor(button))
+                (this->*run)();
+}
+
+} // namespace pantrix
