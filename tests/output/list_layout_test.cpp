@@ -100,11 +100,5 @@ TEST(SplitEntry, ReadsCategoryAndItemAndCopesWithHandEditedEntries)
     EXPECT_EQ(SplitEntry("Dairy\xB0Milk").Item, "Milk");
 }
 
-TEST(DateText, IsMonthDayYear)
-{
-    EXPECT_EQ(DateText({2002, 8, 16}), "08-16-2002");
-    EXPECT_EQ(DateText({2026, 12, 6}), "12-06-2026");
-}
-
 } // namespace
 } // namespace pantrix
