@@ -56,7 +56,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pantrix"));
     const Arguments arguments = ParseArguments(app);
     const fs::path& folder = arguments.DataFolder;
 
