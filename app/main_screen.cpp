@@ -232,6 +232,21 @@ double MainScreen::TwipsPerPixel() const
     return 1440.0 / logicalDpiY();
 }
 
+long MainScreen::Twips(int pixels) const
+{
+    return std::lround(pixels * TwipsPerPixel());
+}
+
+int MainScreen::Pixels(long twips) const
+{
+    return static_cast<int>(std::lround(twips / TwipsPerPixel()));
+}
+
+int MainScreen::MenuHeight() const
+{
+    return menuBar()->isHidden() ? 0 : menuBar()->height();
+}
+
 void MainScreen::StartUp()
 {
     LoadSettings(m_state, m_ui);
@@ -266,11 +281,9 @@ void MainScreen::ShowSplash()
 
 void MainScreen::PlaceWindow(const Rect& frame)
 {
-    const double tpp = TwipsPerPixel();
-    const auto px = [tpp](long twips) { return static_cast<int>(std::lround(twips / tpp)); };
     const QSize frameExtra = frameGeometry().size() - size();
-    resize(QSize(px(frame.Width), px(frame.Height)) - frameExtra);
-    QPoint topLeft(px(frame.Left), px(frame.Top));
+    resize(QSize(Pixels(frame.Width), Pixels(frame.Height)) - frameExtra);
+    QPoint topLeft(Pixels(frame.Left), Pixels(frame.Top));
     // A window stored where no screen is now (a monitor removed, a damaged
     // settings file) would be out of reach; it comes back at the top left.
     const QRect reachable(topLeft, QSize(64, 32));
@@ -288,11 +301,9 @@ void MainScreen::RememberGeometry()
 {
     if (isMinimized())
         return; // a minimised window keeps the place it will come back to
-    const double tpp = TwipsPerPixel();
-    const auto twips = [tpp](int px) { return std::lround(px * tpp); };
     const QRect frame = frameGeometry();
-    m_state.Window = {twips(frame.x()), twips(frame.y()), twips(frame.width()),
-                      twips(frame.height())};
+    m_state.Window = {Twips(frame.x()), Twips(frame.y()), Twips(frame.width()),
+                      Twips(frame.height())};
 }
 
 void MainScreen::Render()
@@ -396,15 +407,13 @@ void MainScreen::ClearToolTips()
 
 void MainScreen::Form_Resize()
 {
-    const double tpp = TwipsPerPixel();
-    const auto twips = [tpp](int px) { return std::lround(px * tpp); };
-    const int menuHeight = menuBar()->isHidden() ? 0 : menuBar()->height();
+    const int menuHeight = MenuHeight();
     WindowMeasures measures;
-    measures.OuterHeight = twips(frameGeometry().height());
-    measures.ClientWidth = twips(width());
-    measures.ClientHeight = twips(height() - menuHeight);
-    measures.ToolbarHeight = twips(m_toolbar->height());
-    measures.StatusBarHeight = twips(statusBar()->height());
+    measures.OuterHeight = Twips(frameGeometry().height());
+    measures.ClientWidth = Twips(width());
+    measures.ClientHeight = Twips(height() - menuHeight);
+    measures.ToolbarHeight = Twips(m_toolbar->height());
+    measures.StatusBarHeight = Twips(statusBar()->height());
     measures.ToolbarShown = !m_toolbar->isHidden();
     measures.RecipeView = m_state.CurrentView == View::Recipes;
     pantrix::Form_Resize(measures, m_layout);
@@ -418,12 +427,10 @@ void MainScreen::Form_Resize()
 // bar; the lists live in the central area below the toolbar.
 void MainScreen::Place(QWidget* widget, const Rect& twips)
 {
-    const double tpp = TwipsPerPixel();
-    const auto px = [tpp](long value) { return static_cast<int>(std::lround(value / tpp)); };
-    const int menuHeight = menuBar()->isHidden() ? 0 : menuBar()->height();
+    const int menuHeight = MenuHeight();
     const QWidget* area = centralWidget();
-    widget->setGeometry(px(twips.Left) - area->x(), px(twips.Top) + menuHeight - area->y(),
-                        px(twips.Width), px(twips.Height));
+    widget->setGeometry(Pixels(twips.Left) - area->x(), Pixels(twips.Top) + menuHeight - area->y(),
+                        Pixels(twips.Width), Pixels(twips.Height));
 }
 
 void MainScreen::closeEvent(QCloseEvent* event)

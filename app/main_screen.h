@@ -40,6 +40,8 @@ public:
 
     // Twips per pixel of this screen.
     double TwipsPerPixel() const;
+    long Twips(int pixels) const;
+    int Pixels(long twips) const;
 
 public slots:
     void mu_Exit_Click();
@@ -107,6 +109,7 @@ private:
     void ClearToolTips();
     void Form_Resize();
     void Place(QWidget* widget, const Rect& twips);
+    int MenuHeight() const;
     Handler HandlerFor(const ToolbarButton& button) const;
 
     MainScreenState& m_state;

@@ -1,6 +1,9 @@
 #include "catalogue/catalogue_files.h"
 
 #include "shell/main_screen_state.h"
+#include "text/fields.h"
+
+#include <unordered_map>
 
 namespace pantrix {
 
@@ -36,6 +39,24 @@ ChangeFirstRecord(const RecordBlock& block, const std::function<bool(std::string
         return records;
     }
     return std::nullopt;
+}
+
+void ForEachCategoryWithItems(
+    const RecordBlock& categories, const RecordBlock& items, CategoryMatch match,
+    const std::function<void(std::string_view category, const std::vector<std::size_t>& items)>&
+        visit)
+{
+    const auto key = [match](std::string_view name) {
+        return match == CategoryMatch::Trimmed ? Trim(name) : name;
+    };
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
+    for (std::size_t i = 0; i < items.Count(); ++i)
+        byCategory[key(ItemCategory(items.At(i)))].push_back(i);
+    const std::vector<std::size_t> none;
+    for (std::size_t c = 0; c < categories.Count(); ++c) {
+        const auto found = byCategory.find(key(categories.At(c)));
+        visit(categories.At(c), found == byCategory.end() ? none : found->second);
+    }
 }
 
 Status ReplaceCatalogue(const MainScreenState& s, const RecordBlock& oldItems,

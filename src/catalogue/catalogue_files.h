@@ -6,6 +6,7 @@
 #include "platform/record_file.h"
 
 #include <functional>
+#include <vector>
 
 namespace pantrix {
 
@@ -23,6 +24,21 @@ std::string KeepRecords(const RecordBlock& block,
 std::optional<std::string>
 ChangeFirstRecord(const RecordBlock& block, const std::function<bool(std::string_view)>& matches,
                   const std::function<std::string(std::string_view)>& change);
+
+// How an item's category field is matched to a category record.
+enum class CategoryMatch
+{
+    ExactField,
+    Trimmed
+};
+
+// Visits each category record in file order with the indexes of the items filed
+// under it, in file order; a category with two records sees its items twice.
+// Linear in the records.
+void ForEachCategoryWithItems(
+    const RecordBlock& categories, const RecordBlock& items, CategoryMatch match,
+    const std::function<void(std::string_view category, const std::vector<std::size_t>& items)>&
+        visit);
 
 // Writes the new item file, then the new category file; when the second write
 // fails, the item file is put back as it was, so the two never disagree.

@@ -12,8 +12,8 @@
 namespace pantrix {
 namespace {
 
-const std::string kLengthNote = std::string(kCrLf) + std::string(kCrLf) +
-                                "(maximum length of category limited to 30 characters)";
+const std::string kLengthNote =
+    kCrLf + kCrLf + "(maximum length of category limited to 30 characters)";
 
 // An all-space category is a category like any other: only an empty edit box
 // means that none is picked.
@@ -91,12 +91,11 @@ void DeleteCategory(MainScreenState& s, Ui& ui)
     const std::string name(Trim(s.Catalogue.CatEdit));
     if (!Confirmed(ui, Question("Delete Category: " + name + " ?", "Confirm")))
         return;
-    const Message second{"Are you sure you want to delete category: " + name + " ?" +
-                             std::string(kCrLf) + std::string(kCrLf) +
-                             "If you do, you will not be able to see any of the line items for "
-                             "the category anymore!",
-                         "Confirm", MessageIcon::Exclamation, MessageButtons::YesNo,
-                         MessageAnswer::No};
+    const Message second{
+        "Are you sure you want to delete category: " + name + " ?" + kCrLf + kCrLf +
+            "If you do, you will not be able to see any of the line items for "
+            "the category anymore!",
+        "Confirm", MessageIcon::Exclamation, MessageButtons::YesNo, MessageAnswer::No};
     if (!Confirmed(ui, second))
         return;
     auto categories = CategoryFile(s).ReadAll();

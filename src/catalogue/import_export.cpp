@@ -9,39 +9,22 @@
 #include "text/fields.h"
 #include "text/lines.h"
 
-#include <unordered_map>
-
 namespace pantrix {
 namespace {
 
-const std::string kBreak(kCrLf);
-
-// Item indexes by category field, in file order.
-std::unordered_map<std::string_view, std::vector<std::size_t>>
-ItemsByCategory(const RecordBlock& items)
-{
-    std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
-    for (std::size_t i = 0; i < items.Count(); ++i)
-        byCategory[ItemCategory(items.At(i))].push_back(i);
-    return byCategory;
-}
-
 std::string CatalogueAsText(const RecordBlock& categories, const RecordBlock& items)
 {
-    const auto byCategory = ItemsByCategory(items);
     std::string text;
-    for (std::size_t c = 0; c < categories.Count(); ++c) {
-        text += "[!]";
-        text += Trim(categories.At(c));
-        text += kCrLf;
-        const auto found = byCategory.find(categories.At(c));
-        if (found == byCategory.end())
-            continue;
-        for (const std::size_t i : found->second) {
-            text += Trim(ItemName(items.At(i)));
-            text += kCrLf;
-        }
-    }
+    ForEachCategoryWithItems(categories, items, CategoryMatch::ExactField,
+                             [&](std::string_view category, const std::vector<std::size_t>& filed) {
+                                 text += "[!]";
+                                 text += Trim(category);
+                                 text += kCrLf;
+                                 for (const std::size_t i : filed) {
+                                     text += Trim(ItemName(items.At(i)));
+                                     text += kCrLf;
+                                 }
+                             });
     return text;
 }
 
@@ -103,12 +86,11 @@ void ExportCatalogue(MainScreenState& s, Ui& ui)
             !written)
             return ShowFailure(ui, written);
     }
-    ui.ShowMessage(
-        {"Your entire Pantrix! data set has been exported to a plain text file" + kBreak +
-             "called EXPORT.TXT which has an identical format to a Pantrix!" + kBreak +
-             "import file. This file may be manually edited, renamed, and imported." + kBreak +
-             "Please read the help file for details on this ADVANCED procedure!",
-         "Export complete!", MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+    ui.ShowMessage({"Your entire Pantrix! data set has been exported to a plain text file" + kCrLf +
+                        "called EXPORT.TXT which has an identical format to a Pantrix!" + kCrLf +
+                        "import file. This file may be manually edited, renamed, and imported." +
+                        kCrLf + "Please read the help file for details on this ADVANCED procedure!",
+                    "Export complete!", MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 void ImportCatalogue(MainScreenState& s, Ui& ui)
@@ -126,24 +108,24 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
                                      "and review the import procedure.");
     auto text = ReadWholeFile(importFile);
     if (!text)
-        return ShowImportFailure(ui, text.error() + kBreak + "The catalogue was not changed.");
+        return ShowImportFailure(ui, text.error() + kCrLf + "The catalogue was not changed.");
     const CatalogueText imported = ParseCatalogueText(text.value());
     if (imported.FirstLineWithoutCategory)
         return ShowImportFailure(
             ui, "Line " + std::to_string(*imported.FirstLineWithoutCategory) +
                     " of IMPORT.TXT is a line item before any category line ([!]Category Name)." +
-                    kBreak +
+                    kCrLf +
                     "Put a category line above it and import again. The catalogue was "
                     "not changed.");
     auto snapshot = TakeSnapshot(s);
     if (!snapshot)
-        return ShowImportFailure(ui, snapshot.error() + kBreak + "The catalogue was not changed.");
+        return ShowImportFailure(ui, snapshot.error() + kCrLf + "The catalogue was not changed.");
     Status merged = WriteNewFiles(s, imported);
     if (merged)
         merged = MergeNewFiles(s.DataFolder, ui, MergeMode::Import);
     if (!merged) {
         Restore(s, snapshot.value());
-        return ShowImportFailure(ui, merged.error() + kBreak + "The catalogue was not changed.");
+        return ShowImportFailure(ui, merged.error() + kCrLf + "The catalogue was not changed.");
     }
     ClearEditBoxes(s);
     LoadCategoryList(s, ui);

@@ -10,8 +10,7 @@
 namespace pantrix {
 namespace {
 
-const std::string kLengthNote =
-    std::string(kCrLf) + std::string(kCrLf) + "(maximum length of item limited to 30 characters)";
+const std::string kLengthNote = kCrLf + kCrLf + "(maximum length of item limited to 30 characters)";
 
 // Replaces the item file by `records` when there are new records; the frame
 // closes and the line items are shown again either way.

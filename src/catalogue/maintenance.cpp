@@ -7,29 +7,20 @@
 #include "text/fields.h"
 #include "text/lines.h"
 
-#include <unordered_map>
-
 namespace pantrix {
 namespace {
-
-const std::string kBreak(kCrLf);
 
 // Each category record takes the non-blank items whose category matches it
 // trimmed, in file order; a category with two records takes them twice.
 std::string ItemsGroupedByCategory(const RecordBlock& categories, const RecordBlock& items)
 {
-    std::unordered_map<std::string_view, std::vector<std::size_t>> byCategory;
-    for (std::size_t i = 0; i < items.Count(); ++i)
-        if (!Trim(ItemName(items.At(i))).empty())
-            byCategory[Trim(ItemCategory(items.At(i)))].push_back(i);
     std::string grouped;
-    for (std::size_t c = 0; c < categories.Count(); ++c) {
-        const auto found = byCategory.find(Trim(categories.At(c)));
-        if (found == byCategory.end())
-            continue;
-        for (const std::size_t i : found->second)
-            grouped += items.At(i);
-    }
+    ForEachCategoryWithItems(categories, items, CategoryMatch::Trimmed,
+                             [&](std::string_view, const std::vector<std::size_t>& filed) {
+                                 for (const std::size_t i : filed)
+                                     if (!Trim(ItemName(items.At(i))).empty())
+                                         grouped += items.At(i);
+                             });
     return grouped;
 }
 
@@ -61,7 +52,7 @@ void PurgeOrphans(MainScreenState& s, Ui& ui)
         ClearEditBoxes(s);
     }
     ui.ShowMessage({std::to_string(before - after) + " items have been permanently removed." +
-                        kBreak + kBreak + "Your item file contains " + std::to_string(after) +
+                        kCrLf + kCrLf + "Your item file contains " + std::to_string(after) +
                         " unique items.",
                     "Complete", MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
 }
@@ -75,7 +66,7 @@ void ShowDataInformation(MainScreenState& s, Ui& ui)
     ui.ShowMessage(Information("You have " + std::to_string(categories.value().Count()) +
                                    " categories with a total of " +
                                    std::to_string(items.value().Count()) + " unique line items!" +
-                                   kBreak + kBreak + "The data files are in folder " + s.DataPath,
+                                   kCrLf + kCrLf + "The data files are in folder " + s.DataPath,
                                "Your Pantrix Data..."));
 }
 

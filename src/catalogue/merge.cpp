@@ -11,8 +11,8 @@ namespace pantrix {
 namespace {
 
 const Message kUpgradeQuestion{
-    "It looks like you are installing a new version over an older version." + std::string(kCrLf) +
-        "Would you like to merge together your existing category and item" + std::string(kCrLf) +
+    "It looks like you are installing a new version over an older version." + kCrLf +
+        "Would you like to merge together your existing category and item" + kCrLf +
         "lists with the new data that came with this version?",
     "Upgrade Installation", MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes};
 
@@ -95,7 +95,7 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)
 {
     if (Status outcome = MergeNewFiles(dataFolder, ui, mode); !outcome)
-        ui.ShowMessage({std::to_string(outcome.number()) + std::string(kCrLf) + outcome.error(),
+        ui.ShowMessage({std::to_string(outcome.number()) + kCrLf + outcome.error(),
                         std::string(kApplicationTitle), MessageIcon::None, MessageButtons::Ok,
                         MessageAnswer::Ok});
 }

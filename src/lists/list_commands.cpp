@@ -69,7 +69,7 @@ bool SaveListBeforeLeaving(MainScreenState& s, Ui& ui)
     const Status saved = WriteListFile(s);
     if (saved)
         return true;
-    const std::string text = saved.error() + std::string(kCrLf) + std::string(kCrLf) +
+    const std::string text = saved.error() + kCrLf + kCrLf +
                              "Close Pantrix! anyway? The changes to Today's List will be lost.";
     return ui.ShowMessage({text, "Today's List not saved", MessageIcon::Exclamation,
                            MessageButtons::YesNo, MessageAnswer::No}) == MessageAnswer::Yes;

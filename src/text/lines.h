@@ -8,7 +8,8 @@
 
 namespace pantrix {
 
-inline constexpr std::string_view kCrLf = "\r\n";
+// The line break of every text the program writes and shows.
+inline const std::string kCrLf = "\r\n";
 
 std::vector<std::string> SplitLines(std::string_view text);
 
