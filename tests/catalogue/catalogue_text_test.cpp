@@ -7,8 +7,7 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::Items;
+using namespace testing;
 
 TEST(CatalogueText, ReadsCategoriesAndTheItemsBelowThem)
 {

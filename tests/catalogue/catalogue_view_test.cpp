@@ -10,10 +10,7 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 using Names = std::vector<std::string>;
 
 Names Padded(std::initializer_list<std::string_view> names)
@@ -61,7 +58,7 @@ TEST(LoadCategoryList, AnUnreadableFileIsReportedByName)
     EXPECT_NE(ui.Messages[0].Text.find("category.lst"), std::string::npos);
 }
 
-class CategoryClick : public ::testing::Test
+class CategoryClick : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -81,10 +78,6 @@ protected:
         return static_cast<std::size_t>(std::find(list.begin(), list.end(), CategoryRecord(name)) -
                                         list.begin());
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(CategoryClick, ShowsTheItemsWhoseCategoryFieldMatchesExactly)

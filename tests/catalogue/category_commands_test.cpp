@@ -10,12 +10,9 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 
-class CategoryCommand : public ::testing::Test
+class CategoryCommand : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -33,10 +30,6 @@ protected:
             static_cast<std::size_t>(std::find(list.begin(), list.end(), CategoryRecord(name)) -
                                      list.begin()));
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(CategoryCommand, ANewNameIsAddedAsTypedAndADuplicateInAnyCaseIsNot)

@@ -10,12 +10,9 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 
-class ImportExport : public ::testing::Test
+class ImportExport : public ::testing::Test, protected Workspace
 {
 protected:
     void Export()
@@ -29,10 +26,6 @@ protected:
         ui.AnswerMessage(MessageAnswer::Yes);
         ImportCatalogue(s, ui);
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(ImportExport, ExportWritesCategoriesInOrderWithTheirItemsTrimmed)

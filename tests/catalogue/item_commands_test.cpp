@@ -10,12 +10,9 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 
-class ItemCommand : public ::testing::Test
+class ItemCommand : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -29,10 +26,6 @@ protected:
         LoadCategoryList(s, ui);
         SelectCategory(s, ui, 0); // Dairy: Butter, Milk, Milk
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(ItemCommand, NewItemsAreAddedUnlessTheSameRecordExists)

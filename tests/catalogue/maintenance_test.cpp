@@ -9,12 +9,9 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 
-class Purge : public ::testing::Test
+class Purge : public ::testing::Test, protected Workspace
 {
 protected:
     void Run()
@@ -22,10 +19,6 @@ protected:
         ui.AnswerMessage(MessageAnswer::Yes);
         PurgeOrphans(s, ui);
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(Purge, GroupsItemsByCategoryAndDropsOrphansAndBlankItems)

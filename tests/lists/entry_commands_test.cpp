@@ -11,13 +11,10 @@
 namespace pantrix {
 namespace {
 
-using testing::Categories;
-using testing::FakeUi;
-using testing::Items;
-using testing::TestFolder;
+using namespace testing;
 using Entries = std::vector<ListEntry>;
 
-class Entry : public ::testing::Test
+class Entry : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -34,9 +31,6 @@ protected:
         AddFromCatalogue(s, ui);
     }
 
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
     const std::string milk = "Milk" + std::string(26, ' ');
 };
 

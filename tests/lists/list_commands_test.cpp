@@ -10,11 +10,10 @@
 namespace pantrix {
 namespace {
 
-using testing::FakeUi;
-using testing::TestFolder;
+using namespace testing;
 using Entries = std::vector<ListEntry>;
 
-class ListFiles : public ::testing::Test
+class ListFiles : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -26,10 +25,6 @@ protected:
     {
         return {folder.File(name), std::string(name)};
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(ListFiles, TheDefaultListIsReadAtStartAndCounted)

@@ -11,10 +11,9 @@
 namespace pantrix {
 namespace {
 
-using testing::FakeUi;
-using testing::TestFolder;
+using namespace testing;
 
-class ListOutput : public ::testing::Test
+class ListOutput : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -45,10 +44,6 @@ protected:
         ui.AnswerMessage(categories);
         PrintShoppingList(s, ui);
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(ListOutput, AnEmptyListIsNeitherCopiedNorPrinted)

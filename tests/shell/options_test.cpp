@@ -10,10 +10,9 @@
 namespace pantrix {
 namespace {
 
-using testing::FakeUi;
-using testing::TestFolder;
+using namespace testing;
 
-class Options : public ::testing::Test
+class Options : public ::testing::Test, protected Workspace
 {
 protected:
     void SetUp() override
@@ -26,10 +25,6 @@ protected:
     {
         return folder.Read("px31.cfg").substr(offset, width);
     }
-
-    TestFolder folder;
-    MainScreenState s = folder.State();
-    FakeUi ui;
 };
 
 TEST_F(Options, ToolTipsOffIsStoredAndClearsTheTipsAtOnce)

@@ -12,8 +12,7 @@
 namespace pantrix {
 namespace {
 
-using testing::FakeUi;
-using testing::TestFolder;
+using namespace testing;
 
 // The program's own start-up steps, in their order.
 void StartUp(MainScreenState& s, Ui& ui)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/main_screen_state.h"
+#include "support/fake_ui.h"
 
 #include <initializer_list>
 #include <string>
@@ -30,6 +31,15 @@ public:
 
 private:
     fs::path m_path;
+};
+
+// What most tests start from: a fresh data folder, the state over it and the
+// scripted desktop.
+struct Workspace
+{
+    TestFolder folder;
+    MainScreenState s = folder.State();
+    FakeUi ui;
 };
 
 // 30-byte category records.

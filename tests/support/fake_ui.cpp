@@ -116,13 +116,13 @@ void FakeUi::ClipboardSetText(const std::string& text)
 
 std::optional<std::filesystem::path> FakeUi::FindProgramFor(const std::filesystem::path&)
 {
-    return m_programFor;
+    return std::nullopt;
 }
 
-bool FakeUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
+bool FakeUi::StartProgram(const std::filesystem::path& program, const std::string&)
 {
-    Started.push_back({program, parameters});
-    return true;
+    FailTest("unexpected start of " + program.string());
+    return false;
 }
 
 void FakeUi::SetBusyPointer(bool busy)
@@ -136,9 +136,6 @@ Date FakeUi::Today()
     return m_today;
 }
 
-void FakeUi::Wait(std::chrono::milliseconds duration)
-{
-    Waited += duration;
-}
+void FakeUi::Wait(std::chrono::milliseconds) {}
 
 } // namespace pantrix::testing

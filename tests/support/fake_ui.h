@@ -17,12 +17,6 @@ struct PrintedLine
     bool Bold = false;
 };
 
-struct StartedProgram
-{
-    std::filesystem::path Program;
-    std::string Parameters;
-};
-
 class FakeUi final : public Ui
 {
 public:
@@ -34,7 +28,6 @@ public:
     void AnswerInput(std::string text) { m_inputAnswers.push_back(std::move(text)); }
     void AnswerFile(std::optional<ChosenFile> file) { m_fileAnswers.push_back(std::move(file)); }
     void SetToday(Date today) { m_today = today; }
-    void SetProgramFor(std::optional<std::filesystem::path> program) { m_programFor = program; }
     void FailPrinterWith(std::string error) { m_printerError = std::move(error); }
     void RemovePrinter() { m_noPrinter = true; }
 
@@ -44,10 +37,8 @@ public:
     std::vector<PrintedLine> Printed; // an empty line has empty text
     std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
     std::optional<std::string> Clipboard;
-    std::vector<StartedProgram> Started;
     int BusyDepth = 0;
     int BusyShown = 0;
-    std::chrono::milliseconds Waited{0};
 
     MessageAnswer ShowMessage(const Message& message) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
@@ -74,7 +65,6 @@ private:
     std::deque<std::string> m_inputAnswers;
     std::deque<std::optional<ChosenFile>> m_fileAnswers;
     Date m_today{2026, 3, 14};
-    std::optional<std::filesystem::path> m_programFor;
     std::optional<std::string> m_printerError;
     bool m_noPrinter = false;
     PrintedLine m_font{"", "Courier New", 10, false};
