@@ -4,7 +4,7 @@
 
 #include "app/main_menu.h"
 #include "shell/form_resize.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 
 #include <QMainWindow>
 #include <QPointer>

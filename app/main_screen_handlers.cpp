@@ -5,6 +5,7 @@
 #include "app/name_list_model.h"
 #include "app/text_bridge.h"
 #include "catalogue/category_commands.h"
+#include "catalogue/catalogue_view.h"
 #include "catalogue/import_export.h"
 #include "catalogue/item_commands.h"
 #include "catalogue/maintenance.h"

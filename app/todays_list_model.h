@@ -2,7 +2,7 @@
 // tick by the user goes straight to the program's list.
 #pragma once
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 
 #include <QAbstractListModel>
 

@@ -1,6 +1,7 @@
 // Start-up and the category click over 1,000 categories and 100,000 line items,
 // and the merge of a catalogue of that size.
 #include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"
 #include "catalogue/import_export.h"
 #include "catalogue/maintenance.h"

@@ -2,7 +2,7 @@
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
 #include "lists/list_file.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_files.h"
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "text/fields.h"
 
 #include <unordered_map>

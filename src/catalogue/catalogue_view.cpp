@@ -4,7 +4,7 @@
 #include "lists/todays_list.h"
 #include "platform/record_file.h"
 #include "platform/ui.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "text/fields.h"
 
 #include <algorithm>

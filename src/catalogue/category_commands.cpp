@@ -1,9 +1,10 @@
 #include "catalogue/category_commands.h"
 
 #include "catalogue/catalogue_files.h"
+#include "catalogue/catalogue_view.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "text/fields.h"
 #include "text/lines.h"
 

@@ -1,11 +1,12 @@
 #include "catalogue/import_export.h"
 
 #include "catalogue/catalogue_files.h"
+#include "catalogue/catalogue_view.h"
 #include "catalogue/catalogue_text.h"
 #include "catalogue/merge.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "text/fields.h"
 #include "text/lines.h"
 

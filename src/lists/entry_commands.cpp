@@ -1,8 +1,9 @@
 #include "lists/entry_commands.h"
 
 #include "lists/list_commands.h"
+#include "lists/todays_list.h"
 #include "platform/ui.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 
 namespace pantrix {
 namespace {

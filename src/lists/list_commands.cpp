@@ -2,7 +2,7 @@
 
 #include "lists/list_file.h"
 #include "platform/ui.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"

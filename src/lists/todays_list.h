@@ -2,7 +2,7 @@
 // to case, so the entries of one category stand together.
 #pragma once
 
-#include "platform/files.h"
+#include "state/list_state.h"
 
 #include <optional>
 #include <string>
@@ -10,26 +10,6 @@
 #include <vector>
 
 namespace pantrix {
-
-// Byte 176, the degree sign, between an entry's category and its item.
-inline constexpr char kCategoryMarker = '\xB0';
-
-struct ListEntry
-{
-    std::string Text;
-    bool Checked = false;
-    bool operator==(const ListEntry&) const = default;
-};
-
-struct TodaysList
-{
-    std::vector<ListEntry> Entries;
-    std::optional<std::size_t> Current; // the entry the user works on
-    std::string TmpEdit;                // the list's edit box
-    fs::path File;                      // the list file it is read from and written to
-    std::string Name;                   // the file's name without folder and extension
-    bool ReadFailed = false;            // the file could not be read, so it is not written over
-};
 
 // "Dairy° Milk" from the category and the item as the catalogue holds them: the
 // category trimmed, the item as it stands (padded to 30).

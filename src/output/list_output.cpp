@@ -3,7 +3,7 @@
 #include "output/list_layout.h"
 #include "platform/ui.h"
 #include "settings/settings_record.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "shell/options.h"
 
 #include <algorithm>

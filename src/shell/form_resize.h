@@ -4,7 +4,7 @@
 // its text over the lower half.
 #pragma once
 
-#include "shell/rect.h"
+#include "state/rect.h"
 
 namespace pantrix {
 

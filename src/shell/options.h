@@ -2,7 +2,7 @@
 // closing the window.
 #pragma once
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 
 namespace pantrix {
 

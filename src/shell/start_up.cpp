@@ -1,5 +1,6 @@
 #include "shell/start_up.h"
 
+#include "catalogue/catalogue_view.h"
 #include "catalogue/merge.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"

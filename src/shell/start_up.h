@@ -2,7 +2,7 @@
 // order around what only it can do: placing itself and showing the splash.
 #pragma once
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 
 namespace pantrix {
 

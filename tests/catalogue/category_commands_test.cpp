@@ -1,7 +1,8 @@
 #include "catalogue/category_commands.h"
 
 #include "catalogue/catalogue_files.h"
-#include "shell/main_screen_state.h"
+#include "catalogue/catalogue_view.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

@@ -1,7 +1,8 @@
 #include "catalogue/item_commands.h"
 
 #include "catalogue/catalogue_records.h"
-#include "shell/main_screen_state.h"
+#include "catalogue/catalogue_view.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

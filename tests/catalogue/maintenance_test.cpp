@@ -1,6 +1,6 @@
 #include "catalogue/maintenance.h"
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

@@ -1,8 +1,9 @@
 #include "lists/entry_commands.h"
 
 #include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_view.h"
 #include "lists/list_commands.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

@@ -1,7 +1,7 @@
 #include "output/list_output.h"
 
 #include "settings/settings_file.h"
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 

@@ -1,6 +1,7 @@
 #include "shell/start_up.h"
 
 #include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_view.h"
 #include "settings/settings_file.h"
 #include "shell/data_folder.h"
 #include "support/data_folder.h"

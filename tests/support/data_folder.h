@@ -2,7 +2,7 @@
 // bytes, and to build record files from names.
 #pragma once
 
-#include "shell/main_screen_state.h"
+#include "state/main_screen_state.h"
 #include "support/fake_ui.h"
 
 #include <initializer_list>

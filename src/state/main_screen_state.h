@@ -2,11 +2,11 @@
 // shows it. Text is single-byte (Windows-1252) throughout.
 #pragma once
 
-#include "catalogue/catalogue_view.h"
-#include "lists/todays_list.h"
 #include "platform/files.h"
 #include "settings/settings_record.h"
-#include "shell/rect.h"
+#include "state/catalogue_state.h"
+#include "state/list_state.h"
+#include "state/rect.h"
 
 #include <string>
 
