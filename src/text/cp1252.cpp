@@ -43,8 +43,13 @@ char ByteOf(char32_t cp)
     return '?';
 }
 
+// The smallest code point a sequence of 1 + index extra bytes may carry; a
+// smaller one is an overlong form, which could smuggle "/" or NUL past a check.
+constexpr std::array<char32_t, 4> kSmallestOfLength = {0, 0x80, 0x800, 0x10000};
+
 // Decodes one UTF-8 sequence at `pos`, advancing it; returns U+FFFD for a
-// malformed one (which then has no byte and becomes "?").
+// malformed one (which then has no byte and becomes "?"): broken, overlong, a
+// surrogate half, or beyond the last code point.
 char32_t NextCodePoint(std::string_view s, std::size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(s[pos++]);
@@ -69,6 +74,8 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos)
             return 0xFFFD;
         cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
     }
+    if (cp < kSmallestOfLength[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return 0xFFFD;
     return cp;
 }
 

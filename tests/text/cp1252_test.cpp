@@ -26,6 +26,10 @@ TEST(Cp1252, CharactersWithoutASingleByteFormAndBrokenUtf8BecomeQuestionMarks)
     EXPECT_EQ(FromUtf8("\xF0\x9F\x8D\x8E apple"), "? apple");
     EXPECT_EQ(FromUtf8("bad \xC3 end"), "bad ? end");
     EXPECT_EQ(FromUtf8("cut \xE2\x82"), "cut ?");
+    // Overlong "/" and NUL, a surrogate half, and a code point past U+10FFFF.
+    EXPECT_EQ(
+        FromUtf8("\xC0\xAF \xE0\x80\xAF \xF0\x80\x80\xAF \xC0\x80 \xED\xA0\x80 \xF4\x90\x80\x80"),
+        "? ? ? ? ? ?");
 }
 
 } // namespace
