@@ -1,8 +1,8 @@
 #include "catalogue/import_export.h"
 
 #include "catalogue/catalogue_files.h"
-#include "catalogue/catalogue_view.h"
 #include "catalogue/catalogue_text.h"
+#include "catalogue/catalogue_view.h"
 #include "catalogue/merge.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"
@@ -102,12 +102,11 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
                                 "Ready to import...")))
         return;
     BusyPointer busy(ui);
-    const fs::path importFile = s.DataFile("import.txt");
-    std::error_code missing;
-    if (!fs::is_regular_file(importFile, missing))
+    const auto importFile = FindFileAnyCase(s.DataFolder, "import.txt");
+    if (!importFile)
         return ShowImportFailure(ui, "Can't find file IMPORT.TXT - Please press F1 to run help, "
                                      "and review the import procedure.");
-    auto text = ReadWholeFile(importFile);
+    auto text = ReadWholeFile(*importFile);
     if (!text)
         return ShowImportFailure(ui, text.error() + kCrLf + "The catalogue was not changed.");
     const CatalogueText imported = ParseCatalogueText(text.value());

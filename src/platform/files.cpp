@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -81,6 +82,12 @@ Status SyncFolder(const fs::path& folder)
     if (!fd.valid() || ::fsync(fd.get()) != 0)
         return Failed(folder, "sync", errno);
     return Status::Ok();
+}
+
+bool SameAsciiLetters(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
 }
 
 fs::path FolderOf(const fs::path& file)
@@ -185,6 +192,21 @@ Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view c
         return Failed(file, "write", error);
     }
     return Status::Ok();
+}
+
+std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view name)
+{
+    std::error_code error;
+    if (fs::is_regular_file(folder / name, error))
+        return folder / name;
+    std::optional<fs::path> found;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code unreadable; // an entry that cannot be examined is passed over
+        if (SameAsciiLetters(it->path().filename().native(), name) &&
+            it->is_regular_file(unreadable) && (!found || it->path() < *found))
+            found = it->path();
+    }
+    return found;
 }
 
 Status RemoveFile(const fs::path& file)

@@ -5,6 +5,7 @@
 #include "platform/status.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,12 @@ Status ReplaceFile(const fs::path& file, std::string_view content,
 // after it are dropped. When the offset is the end, this appends in place and
 // syncs; otherwise the file is replaced.
 Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content);
+
+// The regular file in the folder whose name equals `name` without regard to ASCII
+// case, as a name the user typed on another system may differ from ours. The exact
+// spelling wins; among the others the first in byte order, so that the folder's
+// listing order never decides.
+std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view name);
 
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step

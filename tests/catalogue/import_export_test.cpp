@@ -4,6 +4,7 @@
 #include "state/main_screen_state.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
+#include "text/fields.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,29 @@ TEST_F(ImportExport, AMissingImportFileIsReportedAndNothingChanges)
     EXPECT_EQ(ui.Messages[1].Icon, MessageIcon::Exclamation);
     EXPECT_EQ(folder.Read("category.lst"), Categories({"Dairy"}));
     EXPECT_EQ(ui.BusyDepth, 0);
+}
+
+TEST(ImportFile, IsFoundWhateverTheCaseOfItsNamePreferringTheExactName)
+{
+    // Each file holds the category of its own name; "/" marks a folder.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"import.txt"}, "import.txt"},
+        {{"IMPORT.TXT"}, "IMPORT.TXT"},
+        {{"Import.txt", "import.txt", "IMPORT.TXT"}, "import.txt"},
+        {{"import.txt/"}, ""},
+    };
+    for (const auto& [files, imported] : cases) {
+        SCOPED_TRACE(files.front());
+        Workspace w;
+        for (const std::string& name : files)
+            name.ends_with('/') ? (void)fs::create_directory(w.folder.File(name))
+                                : w.folder.Write(name, "[!]" + name + "\r\nMilk");
+        w.ui.AnswerMessage(MessageAnswer::Yes);
+        ImportCatalogue(w.s, w.ui);
+        const auto& shown = w.s.Catalogue.CatList;
+        EXPECT_EQ(shown.empty() ? "" : Trim(shown[0]), imported);
+        EXPECT_EQ(w.ui.Messages.back().Text.starts_with("Can't find file"), imported.empty());
+    }
 }
 
 TEST_F(ImportExport, ItemsBeforeAnyCategoryRefuseTheImportNamingTheLine)
