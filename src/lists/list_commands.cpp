@@ -3,7 +3,6 @@
 #include "lists/list_file.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
-#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 
@@ -54,7 +53,7 @@ void ReadListFile(MainScreenState& s, Ui& ui)
 Status WriteListFile(MainScreenState& s)
 {
     if (s.List.ReadFailed)
-        return Status::Failure("Today's List was not written to \"" + s.List.File.string() +
+        return Status::Failure("Today's List was not written to \"" + ShownPath(s.List.File) +
                                "\", because that file could not be read when the list was "
                                "opened; its entries would have been lost.");
     if (Status written = ReplaceFile(s.List.File, FormatListFile(s.List.Entries)); !written)
@@ -81,12 +80,13 @@ void SelectList(MainScreenState& s, Ui& ui)
         {"Select a file...", {{"Pantrix! list files", "*.pxl"}}, s.DataFolder, "My Pantrix.pxl"});
     if (!chosen || chosen->FullPath.empty())
         return;
-    const std::string pathText(Trim(FromUtf8(chosen->FullPath.string())));
-    if (!pathText.ends_with(kListExtension)) {
+    // The path keeps its bytes to the open call; only its shown form is text.
+    const fs::path file(std::string(Trim(chosen->FullPath.native())));
+    if (!file.native().ends_with(kListExtension)) {
         ui.ShowMessage(Information("Not a valid Pantrix! list file!", "Try again!"));
         return;
     }
-    const fs::path file(ToUtf8(pathText));
+    const std::string pathText = ShownPath(file);
     std::error_code ignored;
     const bool existed = fs::exists(file, ignored);
     auto empty = PrepareChosenFile(file);

@@ -1,5 +1,7 @@
 #include "platform/files.h"
 
+#include "text/cp1252.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -97,9 +99,14 @@ fs::path FolderOf(const fs::path& file)
 
 } // namespace
 
+std::string ShownPath(const fs::path& path)
+{
+    return FromUtf8(path.native());
+}
+
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber)
 {
-    return "Could not " + std::string(action) + " \"" + file.string() +
+    return "Could not " + std::string(action) + " \"" + ShownPath(file) +
            "\": " + std::strerror(errorNumber);
 }
 

@@ -54,6 +54,11 @@ std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step
 
+// A path as the program's single-byte text shows it, in messages and panels. Only
+// this shown form is converted: the path itself keeps the bytes the system gave,
+// so a name with characters outside the code page still opens the same file.
+std::string ShownPath(const fs::path& path);
+
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber);
 
 } // namespace pantrix

@@ -2,7 +2,6 @@
 
 #include "catalogue/catalogue_records.h"
 #include "catalogue/catalogue_text.h"
-#include "text/cp1252.h"
 
 #include <cerrno>
 #include <system_error>
@@ -13,7 +12,7 @@ namespace {
 
 Status FolderFailure(const fs::path& folder, std::string_view what, int number)
 {
-    return Status::Failure("The data folder \"" + folder.string() + "\" " + std::string(what) +
+    return Status::Failure("The data folder \"" + ShownPath(folder) + "\" " + std::string(what) +
                                ": " + std::generic_category().message(number) + ".",
                            number);
 }
@@ -28,7 +27,7 @@ bool Exists(const fs::path& file)
 
 std::string DataPathText(const fs::path& folder)
 {
-    std::string text = FromUtf8(folder.string());
+    std::string text = ShownPath(folder);
     if (text.empty() || text.back() != '/')
         text += '/';
     return text;
@@ -39,7 +38,7 @@ Status PrepareDataFolder(const fs::path& folder)
     std::error_code error;
     if (fs::exists(folder, error) && !fs::is_directory(folder, error))
         return Status::Failure(
-            "The data folder \"" + folder.string() + "\" is a file, not a folder.", ENOTDIR);
+            "The data folder \"" + ShownPath(folder) + "\" is a file, not a folder.", ENOTDIR);
     fs::create_directories(folder, error);
     if (error)
         return FolderFailure(folder, "could not be created", error.value());
@@ -58,8 +57,8 @@ Status InstallDataFiles(const fs::path& resourceFolder, const fs::path& folder)
         fs::copy(source, folder / name,
                  fs::copy_options::recursive | fs::copy_options::skip_existing, error);
         if (error)
-            return Status::Failure("Could not copy \"" + source.string() + "\" into \"" +
-                                       folder.string() + "\": " + error.message(),
+            return Status::Failure("Could not copy \"" + ShownPath(source) + "\" into \"" +
+                                       ShownPath(folder) + "\": " + error.message(),
                                    error.value());
     }
     return Status::Ok();

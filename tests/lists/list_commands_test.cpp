@@ -110,6 +110,22 @@ TEST_F(ListFiles, SwitchingToAnExistingListReadsItWithoutAQuestion)
     EXPECT_EQ(s.ListPanel, "1 Items listed for: Party");
 }
 
+TEST_F(ListFiles, AFileNamedOutsideTheCodePageIsReadAndWrittenAtItsOwnPath)
+{
+    fs::create_directory(folder.File("Łukasz"));
+    folder.Write("Łukasz/Список.pxl", "Snacks\xB0 Chips\r\n");
+    ui.AnswerFile(Chosen("Łukasz/Список.pxl"));
+    SelectList(s, ui);
+    EXPECT_TRUE(ui.Messages.empty()); // no offer to create a file
+    EXPECT_EQ(s.List.Entries, (Entries{{"Snacks\xB0 Chips", false}}));
+    EXPECT_EQ(s.ListPanel, "1 Items listed for: ??????");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("Łukasz")), {}), 1);
+    s.List.Entries.push_back({"Snacks\xB0 Nuts", true});
+    ui.AnswerFile(Chosen("My Pantrix.pxl"));
+    SelectList(s, ui);
+    EXPECT_EQ(folder.Read("Łukasz/Список.pxl"), "Snacks\xB0 Chips\r\n*Snacks\xB0 Nuts\r\n");
+}
+
 TEST_F(ListFiles, ChoosingTheCurrentListKeepsItsUnsavedEntries)
 {
     s.List.Entries.push_back({"special\xB0 Candles", false});
