@@ -1,6 +1,7 @@
 #include "app/main_screen.h"
 
 #include "app/name_list_model.h"
+#include "app/pick_list.h"
 #include "app/splash.h"
 #include "app/text_bridge.h"
 #include "app/todays_list_model.h"
@@ -12,20 +13,21 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QDate>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListView>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -35,23 +37,13 @@
 namespace pantrix {
 namespace {
 
-QListView* MakeList(QWidget* parent, const char* name, const char* spoken, const char* tip)
-{
-    auto* list = new QListView(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(QString::fromLatin1(spoken));
-    list->setToolTip(QString::fromLatin1(tip));
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
-
-QLabel* MakePanel(QStatusBar* bar, const char* name, const char* spoken)
+// A screen reader speaks a panel's text as its name, and its purpose as its
+// description.
+QLabel* MakePanel(QStatusBar* bar, const char* name, const char* purpose)
 {
     auto* panel = new QLabel(bar);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setAccessibleName(QString::fromLatin1(spoken));
+    panel->setAccessibleDescription(QString::fromLatin1(purpose));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return panel;
 }
@@ -73,13 +65,19 @@ bool Enabled(const MenuEntry& entry, const MainScreenState& s)
 
 MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui)
 {
-    setObjectName(QStringLiteral("MainScreen"));
-    setAccessibleName(QStringLiteral("Pantrix"));
+    setObjectName(QStringLiteral("MainScreen")); // its spoken name is its caption
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar is shown and hidden from Options only
     BuildLists();
     BuildMenus();
     BuildToolbar();
     BuildStatusBar();
+    m_midnight = new QTimer(this);
+    m_midnight->setObjectName(QStringLiteral("MidnightTimer"));
+    m_midnight->setSingleShot(true);
+    connect(m_midnight, &QTimer::timeout, this, [this] {
+        RenderDate();
+        ShowDateAgainAtMidnight();
+    });
 }
 
 MainScreen::~MainScreen() = default;
@@ -91,28 +89,34 @@ void MainScreen::BuildLists()
     area->setAccessibleName(QStringLiteral("Item lists"));
     setCentralWidget(area);
 
-    m_stdList =
-        MakeList(area, "StdList", "Line items", "Double-click to add to list, right-click to edit");
+    m_stdList = new PickList(area, "StdList", "Line items",
+                             "Double-click to add to list, right-click to edit");
     m_catList =
-        MakeList(area, "CatList", "Categories", "Click a category to display the line items");
-    m_tmpList = MakeList(area, "TmpList", "Today's List",
-                         "Right-click to modify item, DEL to remove, check if special");
+        new PickList(area, "CatList", "Categories", "Click a category to display the line items");
+    m_tmpList = new PickList(area, "TmpList", "Today's List",
+                             "Right-click to modify item, DEL to remove, check if special");
     m_catModel = new NameListModel(m_state.Catalogue.CatList, this);
     m_stdModel = new NameListModel(m_state.Catalogue.StdList, this);
     m_tmpModel = new TodaysListModel(m_state, this);
     m_catList->setModel(m_catModel);
     m_stdList->setModel(m_stdModel);
     m_tmpList->setModel(m_tmpModel);
-    connect(m_catList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &MainScreen::CatList_Click);
-    connect(m_stdList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &MainScreen::StdList_Click);
-    connect(m_tmpList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &MainScreen::TmpList_Click);
-    connect(m_stdList, &QAbstractItemView::doubleClicked, this, &MainScreen::StdList_DblClick);
-    connect(m_tmpList, &QAbstractItemView::doubleClicked, this, &MainScreen::TmpList_DblClick);
-    connect(m_catList, &QAbstractItemView::doubleClicked, this, &MainScreen::CatList_DblClick);
+    connect(m_catList, &PickList::Picked, this, &MainScreen::CatList_Click);
+    connect(m_stdList, &PickList::Picked, this, &MainScreen::StdList_Click);
+    connect(m_tmpList, &PickList::Picked, this, &MainScreen::TmpList_Click);
+    connect(m_catList, &PickList::DoublePicked, this, &MainScreen::CatList_DblClick);
+    connect(m_stdList, &PickList::DoublePicked, this, &MainScreen::StdList_DblClick);
+    connect(m_tmpList, &PickList::DoublePicked, this, &MainScreen::TmpList_DblClick);
     BuildMoveBox(area);
+    QWidget* const chain[] = {m_catList,
+                              m_stdList,
+                              m_moveEd,
+                              m_moveBox->findChild<QWidget*>(QStringLiteral("ChangeName")),
+                              m_moveBox->findChild<QWidget*>(QStringLiteral("DeleteItem")),
+                              m_moveBox->findChild<QWidget*>(QStringLiteral("MoveCancel")),
+                              m_tmpList};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     for (QWidget* watched :
          {area, static_cast<QWidget*>(m_catList), static_cast<QWidget*>(m_stdList),
           static_cast<QWidget*>(m_tmpList), m_stdList->viewport(), m_tmpList->viewport()})
@@ -143,16 +147,18 @@ void MainScreen::BuildMoveBox(QWidget* area)
                                void (MainScreen::*handler)(), int row, int column, int span) {
         auto* button = new QPushButton(QString::fromLatin1(caption), frame);
         button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(QString::fromLatin1(caption));
         button->setToolTip(QString::fromLatin1(tip));
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button, row, column, 1, span);
+        return button;
     };
     addButton("ChangeName", "Change Name", "Change the name of this item",
               &MainScreen::ChangeName_Click, 0, 0, 2);
     addButton("DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click, 1, 0, 1);
+    // Escape works the Cancel button while the frame shows, as in a dialog.
     addButton("MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click, 1, 1,
-              1);
+              1)
+        ->setShortcut(QKeySequence(Qt::Key_Escape));
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(m_moveEd);
     layout->addWidget(label);
@@ -220,8 +226,8 @@ void MainScreen::BuildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setAccessibleName(QStringLiteral("Status bar"));
     m_recipePanel = MakePanel(bar, "sb_cat", "Current recipe");
-    m_listPanel = MakePanel(bar, "sb_today", "Today's List count");
-    m_datePanel = MakePanel(bar, "sb_date", "Date");
+    m_listPanel = MakePanel(bar, "sb_today", "Number of entries in Today's List");
+    m_datePanel = MakePanel(bar, "sb_date", "Today's date");
     bar->addWidget(m_recipePanel, 1);
     bar->addWidget(m_listPanel, 1);
     bar->addPermanentWidget(m_datePanel);
@@ -262,6 +268,8 @@ void MainScreen::StartUp()
     Render();
     RenderTodaysList();
     Form_Resize();
+    ShowDateAgainAtMidnight();
+    m_catList->setFocus(Qt::OtherFocusReason);
 }
 
 // The splash is the only window while the catalogue delivered with an
@@ -279,10 +287,40 @@ void MainScreen::ShowSplash()
     splash.close();
 }
 
+QMargins MainScreen::Border() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// The stored numbers are the outer frame; the window is sized without the
+// border the window manager adds around it.
+void MainScreen::ApplyFrame(const Rect& frame)
+{
+    m_placedWithBorder = Border();
+    const QSize border(m_placedWithBorder.left() + m_placedWithBorder.right(),
+                       m_placedWithBorder.top() + m_placedWithBorder.bottom());
+    resize(QSize(Pixels(frame.Width), Pixels(frame.Height)) - border);
+    move(Pixels(frame.Left), Pixels(frame.Top));
+    m_state.Window = frame;
+}
+
+// A window manager tells the size of its border only after the window shows;
+// the stored frame is applied again once it is known, so the window does not
+// grow by the border at every start.
+void MainScreen::PlaceAgainOnceTheFrameIsKnown()
+{
+    if (!m_wantedFrame || !isVisible() || Border() == m_placedWithBorder)
+        return;
+    const Rect wanted = *m_wantedFrame;
+    m_wantedFrame.reset();
+    ApplyFrame(wanted);
+}
+
 void MainScreen::PlaceWindow(const Rect& frame)
 {
-    const QSize frameExtra = frameGeometry().size() - size();
-    resize(QSize(Pixels(frame.Width), Pixels(frame.Height)) - frameExtra);
     QPoint topLeft(Pixels(frame.Left), Pixels(frame.Top));
     // A window stored where no screen is now (a monitor removed, a damaged
     // settings file) would be out of reach; it comes back at the top left.
@@ -291,16 +329,21 @@ void MainScreen::PlaceWindow(const Rect& frame)
     const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
         return screen->availableGeometry().intersects(reachable);
     });
-    if (!onScreen && !screens.isEmpty())
+    Rect wanted = frame;
+    if (!onScreen && !screens.isEmpty()) {
         topLeft = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-    move(topLeft);
-    RememberGeometry();
+        wanted.Left = Twips(topLeft.x());
+        wanted.Top = Twips(topLeft.y());
+    }
+    m_wantedFrame = wanted;
+    ApplyFrame(wanted);
 }
 
 void MainScreen::RememberGeometry()
 {
-    if (isMinimized())
-        return; // a minimised window keeps the place it will come back to
+    PlaceAgainOnceTheFrameIsKnown();
+    if (isMinimized() || isMaximized() || !isVisible())
+        return; // the window comes back to the place it had before
     const QRect frame = frameGeometry();
     m_state.Window = {Twips(frame.x()), Twips(frame.y()), Twips(frame.width()),
                       Twips(frame.height())};
@@ -311,9 +354,7 @@ void MainScreen::Render()
     setWindowTitle(ToQt(m_state.Caption));
     m_recipePanel->setText(ToQt(m_state.RecipePanel));
     m_listPanel->setText(ToQt(m_state.ListPanel));
-    const Date today = m_ui.Today();
-    m_datePanel->setText(
-        QLocale().toString(QDate(today.Year, today.Month, today.Day), QLocale::ShortFormat));
+    RenderDate();
     RenderMenus();
     RenderToolbar();
     AdjustFonts();
@@ -321,30 +362,36 @@ void MainScreen::Render()
 
 void MainScreen::RenderTodaysList()
 {
-    m_rendering = true;
     m_tmpModel->Refresh();
-    if (m_state.List.Current) {
-        const QModelIndex current = m_tmpModel->index(static_cast<int>(*m_state.List.Current));
-        m_tmpList->setCurrentIndex(current);
-        m_tmpList->scrollTo(current);
-    }
-    m_rendering = false;
+    m_tmpList->ShowCurrent(m_state.List.Current);
     m_listPanel->setText(ToQt(m_state.ListPanel));
 }
 
 void MainScreen::RenderCatalogue(Categories categories)
 {
-    m_rendering = true;
     if (categories == Categories::Changed)
         m_catModel->Refresh(); // the reloaded list has no entry selected
     m_stdModel->Refresh();
-    if (const auto& current = m_state.Catalogue.StdListCurrent)
-        m_stdList->setCurrentIndex(m_stdModel->index(static_cast<int>(*current)));
-    m_rendering = false;
+    m_stdList->ShowCurrent(m_state.Catalogue.StdListCurrent);
     m_moveEd->setText(ToQt(m_state.Catalogue.MoveEd));
     m_moveBox->setVisible(m_state.Catalogue.MoveBoxShowing);
     m_moveBox->raise();
     RenderTodaysList();
+}
+
+void MainScreen::RenderDate()
+{
+    const Date today = m_ui.Today();
+    m_datePanel->setText(
+        QLocale().toString(QDate(today.Year, today.Month, today.Day), QLocale::ShortFormat));
+}
+
+// The date panel turns over at midnight, also in a window left open overnight.
+void MainScreen::ShowDateAgainAtMidnight()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
+    m_midnight->start(std::chrono::milliseconds(now.msecsTo(midnight) + 1000));
 }
 
 void MainScreen::RenderMenus()
@@ -385,12 +432,17 @@ void MainScreen::RenderToolbar()
     m_toolbar->setVisible(m_state.Options.ShowToolbar);
 }
 
+// Every control of the window, the item edit frame and the status bar included;
+// the menus keep the desktop's font.
 void MainScreen::AdjustFonts()
 {
     const bool bold = m_state.Options.BoldFonts;
-    for (QWidget* widget : {static_cast<QWidget*>(m_stdList), static_cast<QWidget*>(m_catList),
-                            static_cast<QWidget*>(m_tmpList), static_cast<QWidget*>(m_toolbar),
-                            static_cast<QWidget*>(statusBar())}) {
+    if (m_boldShown == bold)
+        return;
+    m_boldShown = bold;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget) || widget->isWindow())
+            continue;
         QFont font = widget->font();
         font.setBold(bold);
         widget->setFont(font);
@@ -442,6 +494,25 @@ void MainScreen::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void MainScreen::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RenderDate(); // the computer may have slept through midnight
+}
+
+void MainScreen::EndSession()
+{
+    if (m_exiting)
+        return;
+    RememberGeometry();
+    for (const Status& failure : pantrix::EndSession(m_state))
+        qWarning("%s", ToQt(failure.error()).toLocal8Bit().constData());
+    m_exiting = true;
+    close();
+    QApplication::exit(0);
 }
 
 void MainScreen::moveEvent(QMoveEvent* event)

@@ -9,18 +9,20 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <optional>
 
 class QAction;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QToolBar;
+class QTimer;
 class QToolButton;
 
 namespace pantrix {
 
 class NameListModel;
+class PickList;
 class TodaysListModel;
 struct MenuEntry;
 struct ToolbarButton;
@@ -71,18 +73,22 @@ public slots:
     void mu_Print2Columns_Click();
     void mu_FontToggle_Click();
     void mu_ShowToolbar_Click();
-    void CatList_Click(const QModelIndex& index);
-    void StdList_Click(const QModelIndex& index);
+    void CatList_Click(int row);
+    void StdList_Click(int row);
     void StdList_DblClick();
-    void TmpList_Click(const QModelIndex& index);
+    void TmpList_Click(int row);
     void TmpList_DblClick();
     void Toolbar1_ButtonClick(const QString& key);
+    // The desktop session ends or the program is told to stop: the settings and
+    // Today's List are stored without a question, and the program ends.
+    void EndSession();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildLists();
@@ -91,6 +97,9 @@ private:
     void BuildToolbar();
     void BuildStatusBar();
     void PlaceWindow(const Rect& frame);
+    void PlaceAgainOnceTheFrameIsKnown();
+    void ApplyFrame(const Rect& frame);
+    QMargins Border() const;
     void RememberGeometry();
     void ShowSplash();
 
@@ -105,6 +114,8 @@ private:
     void RenderCatalogue(Categories categories);
     void RenderMenus();
     void RenderToolbar();
+    void RenderDate();
+    void ShowDateAgainAtMidnight();
     void AdjustFonts();
     void ClearToolTips();
     void Form_Resize();
@@ -116,16 +127,21 @@ private:
     Ui& m_ui;
     WindowLayout m_layout;
     bool m_exiting = false;
+    // The frame asked for at start-up, until the window manager has told the
+    // size of its own border, which may come only after the window shows.
+    std::optional<Rect> m_wantedFrame;
+    QMargins m_placedWithBorder;
+    std::optional<bool> m_boldShown;
+    QTimer* m_midnight = nullptr;
 
-    QListView* m_stdList = nullptr;
-    QListView* m_catList = nullptr;
-    QListView* m_tmpList = nullptr;
+    PickList* m_stdList = nullptr;
+    PickList* m_catList = nullptr;
+    PickList* m_tmpList = nullptr;
     QWidget* m_moveBox = nullptr;
     QLineEdit* m_moveEd = nullptr;
     NameListModel* m_catModel = nullptr;
     NameListModel* m_stdModel = nullptr;
     TodaysListModel* m_tmpModel = nullptr;
-    bool m_rendering = false; // the views' own signals while they are refilled are not the user's
     QToolBar* m_toolbar = nullptr;
     QLabel* m_recipePanel = nullptr;
     QLabel* m_listPanel = nullptr;

@@ -4,8 +4,8 @@
 
 #include "app/name_list_model.h"
 #include "app/text_bridge.h"
-#include "catalogue/category_commands.h"
 #include "catalogue/catalogue_view.h"
+#include "catalogue/category_commands.h"
 #include "catalogue/import_export.h"
 #include "catalogue/item_commands.h"
 #include "catalogue/maintenance.h"
@@ -190,19 +190,15 @@ void MainScreen::mu_ShowToolbar_Click()
     Form_Resize();
 }
 
-void MainScreen::CatList_Click(const QModelIndex& index)
+void MainScreen::CatList_Click(int row)
 {
-    if (m_rendering || !index.isValid())
-        return;
-    SelectCategory(m_state, m_ui, static_cast<std::size_t>(index.row()));
+    SelectCategory(m_state, m_ui, static_cast<std::size_t>(row));
     m_stdModel->Refresh();
 }
 
-void MainScreen::StdList_Click(const QModelIndex& index)
+void MainScreen::StdList_Click(int row)
 {
-    if (m_rendering || !index.isValid())
-        return;
-    SelectItem(m_state, static_cast<std::size_t>(index.row()));
+    SelectItem(m_state, static_cast<std::size_t>(row));
     m_listPanel->setText(ToQt(m_state.ListPanel));
 }
 
@@ -212,10 +208,9 @@ void MainScreen::StdList_DblClick()
     RenderTodaysList();
 }
 
-void MainScreen::TmpList_Click(const QModelIndex& index)
+void MainScreen::TmpList_Click(int row)
 {
-    if (!m_rendering && index.isValid())
-        SelectEntry(m_state, static_cast<std::size_t>(index.row()));
+    SelectEntry(m_state, static_cast<std::size_t>(row));
 }
 
 void MainScreen::TmpList_DblClick()

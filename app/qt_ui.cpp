@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QDate>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -136,8 +137,7 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
 
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(m_parent, ToQt(request.Title),
-                       QString::fromStdString(request.Folder.string()),
+    QFileDialog dialog(m_parent, ToQt(request.Title), QFile::decodeName(request.Folder.c_str()),
                        FilterText(request.Filters));
     dialog.setAccessibleName(ToQt(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -147,8 +147,10 @@ std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, boo
     dialog.selectFile(ToQt(request.PresetName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    const std::filesystem::path chosen(dialog.selectedFiles().first().toStdString());
-    return ChosenFile{chosen, FromUtf8(chosen.filename().string())};
+    // The path keeps the file system's own bytes; only the name is shown.
+    const std::filesystem::path chosen(
+        QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    return ChosenFile{chosen, FromUtf8(chosen.filename().native())};
 }
 
 std::optional<ChosenFile> QtUi::FileOpenDialog(const FileDialogRequest& request)
@@ -269,12 +271,12 @@ std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem:
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
         return std::nullopt;
-    return std::filesystem::path(opener.toStdString());
+    return std::filesystem::path(QFile::encodeName(opener).toStdString());
 }
 
 bool QtUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
 {
-    return QProcess::startDetached(QString::fromStdString(program.string()), Arguments(parameters));
+    return QProcess::startDetached(QFile::decodeName(program.c_str()), Arguments(parameters));
 }
 
 void QtUi::SetBusyPointer(bool busy)

@@ -4,6 +4,20 @@
 #include "lists/entry_commands.h"
 
 namespace pantrix {
+namespace {
+
+// A row shows at most this much of an entry, and a longer one ends in "...": an
+// entry of any length then costs no more than a row's width to show.
+constexpr std::size_t kShownLength = 250;
+
+QString ShownText(const std::string& text)
+{
+    if (text.size() <= kShownLength)
+        return ToQt(text);
+    return ToQt(text.substr(0, kShownLength)) + QChar(0x2026);
+}
+
+} // namespace
 
 TodaysListModel::TodaysListModel(MainScreenState& state, QObject* parent)
     : QAbstractListModel(parent), m_state(state)
@@ -28,7 +42,7 @@ QVariant TodaysListModel::data(const QModelIndex& index, int role) const
     const ListEntry& entry = m_state.List.Entries[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: return ToQt(entry.Text);
+    case Qt::AccessibleTextRole: return ShownText(entry.Text);
     case Qt::CheckStateRole: return entry.Checked ? Qt::Checked : Qt::Unchecked;
     default: return {};
     }

@@ -24,13 +24,18 @@ void WholeRecordToggle(MainScreenState& s, Ui& ui, bool& check, std::string Sett
 
 } // namespace
 
-void SaveConfig(MainScreenState& s, Ui& ui)
+Status StoreSettings(MainScreenState& s)
 {
     s.Settings.WindowTop = NumberText(s.Window.Top);
     s.Settings.WindowLeft = NumberText(s.Window.Left);
     s.Settings.WindowHeight = NumberText(s.Window.Height);
     s.Settings.WindowWidth = NumberText(s.Window.Width);
-    if (Status written = WriteSettingsFile(s.DataFile(kSettingsFileName), s.Settings); !written)
+    return WriteSettingsFile(s.DataFile(kSettingsFileName), s.Settings);
+}
+
+void SaveConfig(MainScreenState& s, Ui& ui)
+{
+    if (Status written = StoreSettings(s); !written)
         ShowFailure(ui, written);
 }
 

@@ -8,7 +8,9 @@ namespace pantrix {
 
 class Ui;
 
-// Stores the window's current frame in the settings and writes the whole record.
+// Stores the window's current frame in the settings and writes the whole record;
+// SaveConfig tells the user when that failed.
+Status StoreSettings(MainScreenState& s);
 void SaveConfig(MainScreenState& s, Ui& ui);
 
 // Each inverts its check mark and stores the setting. Tool Tips, Large Print and

@@ -88,6 +88,15 @@ bool CloseMainScreen(MainScreenState& s, Ui& ui)
     return SaveListBeforeLeaving(s, ui);
 }
 
+std::vector<Status> EndSession(MainScreenState& s)
+{
+    std::vector<Status> failures;
+    for (Status stored : {StoreSettings(s), WriteListFile(s)})
+        if (!stored)
+            failures.push_back(std::move(stored));
+    return failures;
+}
+
 bool ExitProgram(MainScreenState& s, Ui& ui)
 {
     return SaveListBeforeLeaving(s, ui);

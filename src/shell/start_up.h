@@ -2,7 +2,10 @@
 // order around what only it can do: placing itself and showing the splash.
 #pragma once
 
+#include "platform/status.h"
 #include "state/main_screen_state.h"
+
+#include <vector>
 
 namespace pantrix {
 
@@ -36,6 +39,11 @@ void FinishStartUp(MainScreenState& s, Ui& ui);
 // Today's List. Returns false when the user keeps the window open because the
 // list could not be written.
 bool CloseMainScreen(MainScreenState& s, Ui& ui);
+
+// The desktop session ends, or the program is told to stop: the settings and
+// Today's List are stored as at closing, without a question, since no one may be
+// there to answer. Returns what could not be stored.
+std::vector<Status> EndSession(MainScreenState& s);
 
 // "Exit" writes Today's List only; returns whether to end the program.
 bool ExitProgram(MainScreenState& s, Ui& ui);

@@ -67,6 +67,24 @@ QStringList Captions(QMenu* menu)
     return captions;
 }
 
+// A press on a row as the user makes it, anywhere on the row or on its tick box.
+QPoint RowPoint(QListView* list, int row, bool tickBox = false)
+{
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    return tickBox ? QPoint(rect.left() + rect.height() / 2, rect.center().y()) : rect.center();
+}
+
+void Click(QListView* list, int row, bool tickBox = false)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, row, tickBox));
+}
+
+void DoubleClick(QListView* list, int row, bool tickBox = false)
+{
+    Click(list, row, tickBox);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, row, tickBox));
+}
+
 QStringList Rows(QListView* list)
 {
     QStringList rows;
@@ -93,10 +111,10 @@ private slots:
         QCOMPARE(Rows(catList), (QStringList{"Bakery", "Dairy", "produce"}));
         QCOMPARE(stdList->model()->rowCount(), 0);
 
-        catList->setCurrentIndex(catList->model()->index(1, 0));
+        Click(catList, 1);
         QCOMPARE(Rows(stdList), (QStringList{"butter", "Milk"}));
         QCOMPARE(s.state.Catalogue.CatEdit, CategoryRecord("Dairy"));
-        stdList->setCurrentIndex(stdList->model()->index(1, 0));
+        Click(stdList, 1);
         QCOMPARE(s.state.Catalogue.StdEdit, CategoryRecord("Milk"));
     }
 
@@ -291,10 +309,8 @@ private slots:
         auto* catList = s.Find<QListView>("CatList");
         auto* stdList = s.Find<QListView>("StdList");
         auto* tmpList = s.Find<QListView>("TmpList");
-        catList->setCurrentIndex(catList->model()->index(0, 0));
-        const QRect milk = stdList->visualRect(stdList->model()->index(1, 0));
-        QTest::mouseClick(stdList->viewport(), Qt::LeftButton, {}, milk.center());
-        QTest::mouseDClick(stdList->viewport(), Qt::LeftButton, {}, milk.center());
+        Click(catList, 0);
+        DoubleClick(stdList, 1);
         QCOMPARE(Rows(tmpList), QStringList{QStringLiteral("Dairy\u00B0 Milk")});
         QCOMPARE(tmpList->currentIndex().row(), 0);
         QCOMPARE(tmpList->model()->index(0, 0).data(Qt::CheckStateRole).toInt(),
@@ -302,8 +318,7 @@ private slots:
         QCOMPARE(s.Find<QLabel>("sb_today")->text(),
                  QStringLiteral("1 Items listed for: My Pantrix"));
 
-        stdList->setCurrentIndex(stdList->model()->index(0, 0));
-        stdList->setFocus();
+        Click(stdList, 0);
         QTest::keyClick(stdList, Qt::Key_Return);
         QCOMPARE(Rows(tmpList), (QStringList{"Dairy\u00B0 Butter", "Dairy\u00B0 Milk"}));
     }
@@ -317,13 +332,12 @@ private slots:
         tmpList->model()->setData(tmpList->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole);
         QVERIFY(state.List.Entries[2].Checked);
 
-        tmpList->setCurrentIndex(tmpList->model()->index(0, 0));
-        tmpList->setFocus();
+        Click(tmpList, 0);
         QTest::keyClick(tmpList, Qt::Key_Delete);
         QCOMPARE(Rows(tmpList), (QStringList{"Bread", "Milk"}));
 
         // The right button changes the current entry, not the one under the pointer.
-        tmpList->setCurrentIndex(tmpList->model()->index(1, 0));
+        Click(tmpList, 1);
         ui.AnswerInput("Cream");
         const QRect bread = tmpList->visualRect(tmpList->model()->index(0, 0));
         QTest::mousePress(tmpList->viewport(), Qt::RightButton, {}, bread.center());
@@ -372,8 +386,8 @@ private slots:
         s.Find<QToolButton>("NewCat")->click();
         QCOMPARE(Rows(catList), (QStringList{"Bakery", "Dairy", "Produce"}));
 
-        catList->setCurrentIndex(catList->model()->index(1, 0));
-        stdList->setCurrentIndex(stdList->model()->index(1, 0)); // Tomato
+        Click(catList, 1);
+        Click(stdList, 1); // Tomato
         const QRect milk = stdList->visualRect(stdList->model()->index(0, 0));
         QTest::mousePress(stdList->viewport(), Qt::RightButton, {}, milk.center());
         auto* moveBox = s.Find<QWidget>("MoveBox");

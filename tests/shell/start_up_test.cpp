@@ -91,6 +91,23 @@ TEST(StartUp, RecipeCommandsAreOffAndTheItemViewIsCurrent)
     EXPECT_TRUE(s.Catalogue.StdEdit.empty());
 }
 
+TEST(EndSession, StoresSettingsAndListWithoutAQuestionAndReportsWhatFailed)
+{
+    TestFolder folder;
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    StartUp(s, ui);
+    s.Window = {15, 30, 9000, 7005};
+    s.List.Entries = {{"Milk", true}};
+    EXPECT_TRUE(EndSession(s).empty());
+    EXPECT_EQ(folder.Read("My Pantrix.pxl"), "*Milk\r\n");
+    EXPECT_EQ(StoredWindowGeometry(ReadSettingsFile(folder.Path() / "px31.cfg", "").Record),
+              s.Window);
+    s.List.ReadFailed = true;
+    EXPECT_EQ(EndSession(s).size(), 1u);
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
 TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
 {
     SettingsRecord settings = DefaultSettings("/");

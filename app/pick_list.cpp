@@ -1,0 +1,90 @@
+#include "app/pick_list.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace pantrix {
+
+PickList::PickList(QWidget* parent, const char* name, const char* spoken, const char* tip)
+    : QListView(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAccessibleName(QString::fromLatin1(spoken));
+    setToolTip(QString::fromLatin1(tip));
+    // One row height for all, measured once: a list of any size, or an entry of any
+    // length, shows at once.
+    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideRight);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PickList::ShowCurrent(std::optional<std::size_t> row)
+{
+    if (!row || *row >= static_cast<std::size_t>(model()->rowCount())) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = model()->index(static_cast<int>(*row), 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void PickList::Pick(const QModelIndex& index)
+{
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    emit Picked(index.row());
+}
+
+// Only the left button picks; the window gives the right button its own meaning,
+// and a press beside the rows leaves the current row as it is.
+void PickList::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !index.isValid())
+        return event->accept();
+    Pick(index);
+    QListView::mousePressEvent(event); // the tick box takes its press here
+}
+
+// Dragging with the button held would move the current row without a click.
+void PickList::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        QListView::mouseMoveEvent(event);
+    else
+        event->accept();
+}
+
+void PickList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || !index.isValid())
+        return event->accept();
+    if (index != currentIndex())
+        Pick(index);
+    emit DoublePicked(index.row());
+    event->accept();
+}
+
+void PickList::keyPressEvent(QKeyEvent* event)
+{
+    const QPersistentModelIndex before = currentIndex();
+    QListView::keyPressEvent(event);
+    const QModelIndex after = currentIndex();
+    if (after.isValid() && after != before)
+        emit Picked(after.row());
+}
+
+// An item view makes its first row current when it gets focus; a list box
+// does not.
+void PickList::focusInEvent(QFocusEvent* event)
+{
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->clearCurrentIndex();
+}
+
+} // namespace pantrix
