@@ -2,6 +2,7 @@
 // side and the main window, and runs.
 #include "app/main_screen.h"
 #include "app/qt_ui.h"
+#include "shell/command_line.h"
 #include "shell/data_folder.h"
 #include "shell/start_up.h"
 
@@ -20,7 +21,9 @@ struct Arguments
     QString PrintFile; // empty: print to the default printer
 };
 
-Arguments ParseArguments(const QApplication& app)
+// The parser checks the line and serves --help, but the folder is taken from the
+// raw arguments: Qt would replace bytes that are not UTF-8 and name another folder.
+Arguments ParseArguments(const QApplication& app, const std::optional<std::string>& dataFolder)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pantrix! shopping lists and recipes"));
@@ -36,11 +39,12 @@ Arguments ParseArguments(const QApplication& app)
     parser.addOption(dataDir);
     parser.addOption(printFile);
     parser.process(app);
-    const QString folder = parser.isSet(dataDir)
-                               ? parser.value(dataDir)
-                               : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return {fs::absolute(fs::path(folder.toStdString())).lexically_normal(),
-            parser.value(printFile)};
+    const fs::path folder =
+        dataFolder
+            ? fs::path(*dataFolder)
+            : fs::path(
+                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    return {fs::absolute(folder).lexically_normal(), parser.value(printFile)};
 }
 
 // The installed files lie in share/pantrix beside the program's bin folder.
@@ -54,9 +58,11 @@ fs::path ResourceFolder()
 
 int main(int argc, char* argv[])
 {
+    // Read before Qt takes its own options out of the line.
+    const std::optional<std::string> dataFolder = DataDirArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix"));
-    const Arguments arguments = ParseArguments(app);
+    const Arguments arguments = ParseArguments(app, dataFolder);
     const fs::path& folder = arguments.DataFolder;
 
     QtUi ui;
