@@ -76,13 +76,15 @@ std::vector<LayoutLine> LayoutBody(const std::vector<ListEntry>& entries, Column
     std::vector<LayoutLine> body;
     if (columns == Columns::Two)
         body.push_back({LineKind::Spacer, std::string(33, ' ')});
-    const std::string* group = nullptr;
+    // The category before the first entry counts as empty, so a first entry
+    // without a category (an empty one before the marker) opens no group.
+    std::string_view group;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const std::string& category = parts[k].Category;
-        if (!group || *group != category) {
+        if (group != category) {
             body.push_back({LineKind::GroupStart, ""});
             body.push_back({LineKind::Category, CategoryLine(category, style)});
-            group = &category;
+            group = category;
         }
         if (columns == Columns::One) {
             body.push_back({LineKind::Entries, Prefix(entries[k], style) + parts[k].Item});

@@ -86,6 +86,15 @@ TEST(ListLayout, GroupsNeverShareALine)
                                   K::Category, K::Entries}));
 }
 
+TEST(ListLayout, AFirstEntryWithAnEmptyCategoryOpensNoGroupButALaterOneDoes)
+{
+    const Entries entries = {{"\xB0 Note", false}, {"A\xB0 Milk", false}, {"\xB0 Late", true}};
+    EXPECT_EQ(LayoutText("L", kDay, entries, Columns::One),
+              Joined({"L", "Printed: 08-16-2002", "     Note", "", "   A " + std::string(30, '-'),
+                      "     Milk", "", "    " + std::string(31, '-'), "   * Late"}));
+    EXPECT_EQ(LayoutBody(entries, Columns::Two)[1].Text, "     Note" + std::string(26, ' '));
+}
+
 TEST(SplitEntry, ReadsCategoryAndItemAndCopesWithHandEditedEntries)
 {
     EXPECT_EQ(SplitEntry("Dairy\xB0 Milk   ").Item, "Milk");
