@@ -1,11 +1,12 @@
 #include "text/fields.h"
 
 #include <algorithm>
+#include <array>
 
 namespace pantrix {
 namespace {
 
-unsigned char UpperByte(unsigned char c)
+constexpr unsigned char UpperByte(unsigned char c)
 {
     if (c >= 'a' && c <= 'z')
         return c - 0x20;
@@ -18,6 +19,39 @@ unsigned char UpperByte(unsigned char c)
     case 0xFF: return 0x9F; // ÿ
     default: return c;
     }
+}
+
+// Upper-case letters that sort beside a plain letter: the accented ones, and the
+// ligatures and the sharp s beside their first letter (the second is not spelled
+// out, so the comparison stays one byte against one byte). Þ is a letter of its
+// own and stays after Z.
+struct SameLetters
+{
+    unsigned char First;
+    unsigned char Last;
+    char Letter;
+};
+constexpr SameLetters kAccented[] = {
+    {0xC0, 0xC6, 'A'}, {0xC7, 0xC7, 'C'}, {0xC8, 0xCB, 'E'}, {0xCC, 0xCF, 'I'}, {0xD0, 0xD0, 'D'},
+    {0xD1, 0xD1, 'N'}, {0xD2, 0xD6, 'O'}, {0xD8, 0xD8, 'O'}, {0xD9, 0xDC, 'U'}, {0xDD, 0xDD, 'Y'},
+    {0xDF, 0xDF, 'S'}, {0x8A, 0x8A, 'S'}, {0x8C, 0x8C, 'O'}, {0x8E, 0x8E, 'Z'}, {0x9F, 0x9F, 'Y'}};
+
+// Each byte's letter without accent and case; any other byte its upper case.
+constexpr std::array<unsigned char, 256> kBaseLetter = [] {
+    std::array<unsigned char, 256> base{};
+    for (int c = 0; c < 256; ++c)
+        base[c] = UpperByte(static_cast<unsigned char>(c));
+    for (unsigned char& b : base)
+        for (const SameLetters& same : kAccented)
+            if (b >= same.First && b <= same.Last)
+                b = static_cast<unsigned char>(same.Letter);
+    return base;
+}();
+
+// -1, 0 or 1 as x is below, equal to or above y.
+int Order(unsigned char x, unsigned char y)
+{
+    return x == y ? 0 : (x < y ? -1 : 1);
 }
 
 } // namespace
@@ -63,8 +97,11 @@ bool TrimmedEqualAnyCase(std::string_view a, std::string_view b)
 
 bool LessNoCase(std::string_view a, std::string_view b)
 {
-    // One pass: the first difference without regard to case decides; failing
-    // that, the shorter text; failing that, the first difference in the bytes.
+    // One pass: the first difference of the letters without accent and case
+    // decides; failing that, the shorter text; failing that, the first difference
+    // without regard to case ("Apfel" before "Äpfel"); failing that, the first
+    // difference in the bytes ("Äpfel" before "äpfel").
+    int caseOrder = 0;
     int byteOrder = 0;
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
@@ -72,16 +109,16 @@ bool LessNoCase(std::string_view a, std::string_view b)
         const auto y = static_cast<unsigned char>(b[i]);
         if (x == y)
             continue;
-        const unsigned char upperX = UpperByte(x);
-        const unsigned char upperY = UpperByte(y);
-        if (upperX != upperY)
-            return upperX < upperY;
+        if (const int base = Order(kBaseLetter[x], kBaseLetter[y]))
+            return base < 0;
+        if (caseOrder == 0)
+            caseOrder = Order(UpperByte(x), UpperByte(y));
         if (byteOrder == 0)
-            byteOrder = x < y ? -1 : 1;
+            byteOrder = Order(x, y);
     }
     if (a.size() != b.size())
         return a.size() < b.size();
-    return byteOrder < 0;
+    return (caseOrder != 0 ? caseOrder : byteOrder) < 0;
 }
 
 } // namespace pantrix

@@ -21,8 +21,9 @@ bool ExactFieldEqual(std::string_view a, std::string_view b, std::size_t width);
 bool TrimmedEqual(std::string_view a, std::string_view b);
 bool TrimmedEqualAnyCase(std::string_view a, std::string_view b);
 
-// Alphabetical order without regard to case, as the sorted lists show it. Ties
-// are broken by the bytes, so the order is total and repeatable.
+// Alphabetical order without regard to case, as the sorted lists show it: an
+// accented letter stands beside its plain letter. Ties are broken by the accents
+// and then by the bytes, so the order is total and repeatable.
 bool LessNoCase(std::string_view a, std::string_view b);
 
 } // namespace pantrix

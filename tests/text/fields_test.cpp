@@ -44,12 +44,25 @@ TEST(NameRules, TrimmedAnyCaseIgnoresCaseOfAccentedLettersToo)
     EXPECT_FALSE(TrimmedEqualAnyCase("\xF7", "\xD7")); // division and multiplication signs
 }
 
-TEST(LessNoCase, SortsAlphabeticallyWithoutRegardToCaseAndRepeatably)
+TEST(LessNoCase, SortsAccentedLettersBesideTheirPlainLettersThenByCaseAndBytes)
 {
-    std::vector<std::string> names = {"cherry", "Banana", "apple", "Apple", "banana"};
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return LessNoCase(a, b); });
-    EXPECT_EQ(names, (std::vector<std::string>{"Apple", "apple", "Banana", "banana", "cherry"}));
+    const std::vector<std::pair<std::string, std::string>> ordered = {
+        {"apple", "Banana"},       // case ignored
+        {"Apple", "apple"},        // then the bytes decide
+        {"Apfel", "\xC4pfel"},     // accents only after the letters ...
+        {"\xE4pfel", "Apfelmus"},  // ... and after the length
+        {"\xC4pfel", "\xE4pfel"},  // case of an accented letter
+        {"\xC4pfel", "Birne"},     // not after "Zucchini"
+        {"Cr\xE8me", "Crepe"},     // inside a word too
+        {"\x9Apinat", "Tomate"},   // š
+        {"\xC6rter", "Birne"},     // Æ beside A
+        {"\xFFogurt", "Zucchini"}, // ÿ
+    };
+    for (const auto& [less, more] : ordered) {
+        SCOPED_TRACE(less + " < " + more);
+        EXPECT_TRUE(LessNoCase(less, more));
+        EXPECT_FALSE(LessNoCase(more, less));
+    }
 }
 
 } // namespace
