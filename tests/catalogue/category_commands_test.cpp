@@ -40,8 +40,9 @@ TEST_F(CategoryCommand, ANewNameIsAddedAsTypedAndADuplicateInAnyCaseIsNot)
     Pick("Produce");
     for (int i = 0; i < 3; ++i)
         NewCategory(s, ui);
-    EXPECT_EQ(ui.Prompts[0], "New category name...\r\n\r\n(maximum length of category limited "
-                             "to 30 characters)");
+    EXPECT_EQ(ui.Inputs[0], (InputRequest{"New category name...\r\n\r\n(maximum length of "
+                                          "category limited to 30 characters)",
+                                          "New Category", ""}));
     EXPECT_EQ(folder.Read("category.lst"), Categories({"Dairy", "Produce", "  Bakery"}));
     EXPECT_EQ(s.Catalogue.CatEdit, CategoryRecord("Produce"));
     EXPECT_TRUE(ui.Messages.empty());
@@ -74,6 +75,9 @@ TEST_F(CategoryCommand, RenamingCutsTheNameAndRefilesTheItemsWhichStayVisible)
     Pick("Dairy");
     ui.AnswerInput(std::string(40, 'D'));
     EditCategory(s, ui);
+    EXPECT_EQ(ui.Inputs[0], (InputRequest{"Change category name...\r\n\r\n(maximum length of "
+                                          "category limited to 30 characters)",
+                                          "New Category", CategoryRecord("Dairy")}));
     const std::string cut(30, 'D');
     EXPECT_EQ(folder.Read("category.lst"), Categories({cut, "Produce"}));
     EXPECT_EQ(folder.Read("std_item.lst"),

@@ -36,8 +36,10 @@ TEST_F(ItemCommand, NewItemsAreAddedUnlessTheSameRecordExists)
     s.List.Current = 0;
     for (int i = 0; i < 4; ++i)
         NewItem(s, ui);
-    EXPECT_EQ(ui.Prompts[0], "New item for category: Dairy                         \r\n\r\n"
-                             "(maximum length of item limited to 30 characters)");
+    EXPECT_EQ(ui.Inputs[0],
+              (InputRequest{"New item for category: Dairy                         \r\n\r\n"
+                            "(maximum length of item limited to 30 characters)",
+                            "New item", ""}));
     EXPECT_EQ(folder.Read("std_item.lst").substr(5 * kItemRecordLength),
               Items({{"Dairy", "milk"}, {"Dairy", " Milk"}}));
     EXPECT_FALSE(s.List.Current);
@@ -71,8 +73,9 @@ TEST_F(ItemCommand, ChangeNameRenamesTheFirstRecordInTheCurrentCategory)
     EXPECT_TRUE(s.Catalogue.MoveBoxShowing); // cancelled: the frame stays
     ui.AnswerInput("  Oat milk ");
     ChangeItemName(s, ui);
-    EXPECT_EQ(ui.Prompts[0], "Change item name...\r\n\r\n(maximum length of item limited to 30 "
-                             "characters)");
+    EXPECT_EQ(ui.Inputs[1], (InputRequest{"Change item name...\r\n\r\n(maximum length of item "
+                                          "limited to 30 characters)",
+                                          "Change Name", "Milk"}));
     EXPECT_EQ(folder.Read("std_item.lst"), Items({{"Produce", "Milk"},
                                                   {"Dairy", "Oat milk"},
                                                   {"Dairy", "Butter"},

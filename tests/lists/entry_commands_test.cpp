@@ -71,8 +71,10 @@ TEST_F(Entry, AOneTimeItemIsCutToThirtyAndMayStandTwice)
     ui.AnswerInput(std::string(40, 'c'));
     AddOneTimeItem(s, ui);
     AddOneTimeItem(s, ui);
-    EXPECT_EQ(ui.Prompts[0],
-              "Special item...\r\n\r\n(maximum length of item limited to 30 characters)");
+    EXPECT_EQ(
+        ui.Inputs[0],
+        (InputRequest{"Special item...\r\n\r\n(maximum length of item limited to 30 characters)",
+                      "One-time item", ""}));
     const ListEntry candles{"special\xB0 " + std::string(30, 'c'), false};
     EXPECT_EQ(s.List.Entries, (Entries{candles, candles}));
     EXPECT_EQ(s.ListPanel, "2 Items listed for: My Pantrix");
@@ -98,7 +100,7 @@ TEST_F(Entry, AModifiedEntryIsCutUntickedAndFiledByItsText)
     SelectEntry(s, 1);
     ui.AnswerInput("Bread " + std::string(70, 'b'));
     ModifyCurrentEntry(s, ui);
-    EXPECT_EQ(ui.Prompts[0], "Modify item...");
+    EXPECT_EQ(ui.Inputs[0], (InputRequest{"Modify item...", "Make changes", "Milk"}));
     const std::string bread = ("Bread " + std::string(70, 'b')).substr(0, 62);
     EXPECT_EQ(s.List.Entries, (Entries{{"Apples", false}, {bread, false}, {"Zucchini", false}}));
     EXPECT_EQ(s.List.Current, 1u);

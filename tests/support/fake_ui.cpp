@@ -34,8 +34,10 @@ MessageAnswer FakeUi::ShowMessage(const Message& message)
     return answer;
 }
 
-std::string FakeUi::InputBox(const std::string& prompt, const std::string&, const std::string&)
+std::string FakeUi::InputBox(const std::string& prompt, const std::string& title,
+                             const std::string& defaultText)
 {
+    Inputs.push_back({prompt, title, defaultText});
     Prompts.push_back(prompt);
     if (m_inputAnswers.empty()) {
         FailTest("unexpected input box: " + prompt);

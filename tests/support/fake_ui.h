@@ -6,6 +6,7 @@
 #include "platform/ui.h"
 
 #include <deque>
+#include <ostream>
 
 namespace pantrix::testing {
 
@@ -16,6 +17,20 @@ struct PrintedLine
     int Points = 0;
     bool Bold = false;
 };
+
+struct InputRequest
+{
+    std::string Prompt;
+    std::string Title;
+    std::string DefaultText;
+    bool operator==(const InputRequest&) const = default;
+};
+
+// How a failed expectation shows an input box.
+inline void PrintTo(const InputRequest& input, std::ostream* out)
+{
+    *out << '{' << input.Prompt << " | " << input.Title << " | " << input.DefaultText << '}';
+}
 
 class FakeUi final : public Ui
 {
@@ -32,7 +47,8 @@ public:
     void RemovePrinter() { m_noPrinter = true; }
 
     std::vector<Message> Messages;
-    std::vector<std::string> Prompts;
+    std::vector<InputRequest> Inputs;
+    std::vector<std::string> Prompts; // the prompts of Inputs alone, as the window tests read them
     std::vector<FileDialogRequest> FileDialogs;
     std::vector<PrintedLine> Printed; // an empty line has empty text
     std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
