@@ -2,6 +2,7 @@
 // side and the main window, and runs.
 #include "app/main_screen.h"
 #include "app/qt_ui.h"
+#include "app/session_end.h"
 #include "shell/command_line.h"
 #include "shell/data_folder.h"
 #include "shell/start_up.h"
@@ -82,6 +83,8 @@ int main(int argc, char* argv[])
     SetDataFolder(state, folder);
     MainScreen window(state, ui);
     ui.SetParent(&window);
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::Requested, &window, &MainScreen::EndSession);
     window.StartUp();
     return QApplication::exec();
 }

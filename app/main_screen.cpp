@@ -270,6 +270,9 @@ void MainScreen::StartUp()
     Form_Resize();
     ShowDateAgainAtMidnight();
     m_catList->setFocus(Qt::OtherFocusReason);
+    m_started = true;
+    if (m_endRequested)
+        EndSession();
 }
 
 // The splash is the only window while the catalogue delivered with an
@@ -505,6 +508,12 @@ void MainScreen::changeEvent(QEvent* event)
 
 void MainScreen::EndSession()
 {
+    // Asked to stop during start-up, the program first finishes loading what the
+    // closing steps write back.
+    if (!m_started) {
+        m_endRequested = true;
+        return;
+    }
     if (m_exiting)
         return;
     RememberGeometry();
@@ -512,7 +521,8 @@ void MainScreen::EndSession()
         qWarning("%s", ToQt(failure.error()).toLocal8Bit().constData());
     m_exiting = true;
     close();
-    QApplication::exit(0);
+    // Queued, so that it also ends a program whose event loop has not begun.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 void MainScreen::moveEvent(QMoveEvent* event)

@@ -127,6 +127,8 @@ private:
     Ui& m_ui;
     WindowLayout m_layout;
     bool m_exiting = false;
+    bool m_started = false;
+    bool m_endRequested = false;
     // The frame asked for at start-up, until the window manager has told the
     // size of its own border, which may come only after the window shows.
     std::optional<Rect> m_wantedFrame;

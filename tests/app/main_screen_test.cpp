@@ -1,11 +1,13 @@
 #include "app/main_screen.h"
 
 #include "app/name_list_model.h"
+#include "app/session_end.h"
 #include "catalogue/catalogue_records.h"
 #include "settings/settings_record.h"
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -16,8 +18,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <csignal>
 
 using namespace pantrix;
 using pantrix::testing::Categories;
@@ -83,6 +87,18 @@ void DoubleClick(QListView* list, int row, bool tickBox = false)
 {
     Click(list, row, tickBox);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowPoint(list, row, tickBox));
+}
+
+QList<QAccessibleInterface*> Descendants(QAccessibleInterface* root, QAccessible::Role role)
+{
+    QList<QAccessibleInterface*> found;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (child->role() == role)
+            found << child;
+        found << Descendants(child, role);
+    }
+    return found;
 }
 
 QStringList Rows(QListView* list)
@@ -419,6 +435,112 @@ private slots:
         s.ui.AnswerMessage(MessageAnswer::Yes);
         s.Find<QAction>("MU_Import")->trigger();
         QCOMPARE(Rows(s.Find<QListView>("CatList")), (QStringList{"Bakery", "Dairy"}));
+    }
+
+    void aRowIsPickedByAClickOrAMovingKeyAndNeverByFocus()
+    {
+        Started s(Categories({"Bakery", "Dairy"}), Items({{"Dairy", "Milk"}}),
+                  "Apples\r\nBread\r\nMilk\r\n");
+        auto* catList = s.Find<QListView>("CatList");
+        auto* stdList = s.Find<QListView>("StdList");
+        auto* tmpList = s.Find<QListView>("TmpList");
+        QCOMPARE(QApplication::focusWidget(), catList);
+        QTest::keyClick(catList, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), stdList);
+        QTest::keyClick(stdList, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), tmpList);
+        QTest::keyClick(tmpList, Qt::Key_Delete); // focus made no entry current
+        QCOMPARE(Rows(tmpList).size(), 3);
+
+        Click(tmpList, 1);
+        QTest::keyClick(tmpList, Qt::Key_Delete);
+        QCOMPARE(Rows(tmpList), (QStringList{"Apples", "Milk"}));
+        QTest::keyClick(&s.window, Qt::Key_F, Qt::AltModifier); // a menu opened and closed
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // and the menu bar left
+        QTRY_COMPARE(QApplication::focusWidget(), tmpList);
+        QTest::keyClick(tmpList, Qt::Key_Delete);
+        QCOMPARE(Rows(tmpList).size(), 2);
+        DoubleClick(tmpList, 1, true); // on the tick box of Milk
+        QCOMPARE(Rows(tmpList), QStringList{"Apples"});
+
+        QTest::keyClick(catList, Qt::Key_Down); // a key that moves counts as a click
+        QCOMPARE(s.state.Catalogue.CatEdit, CategoryRecord("Bakery"));
+        QTest::keyClick(catList, Qt::Key_Down);
+        QCOMPARE(s.state.Catalogue.CatEdit, CategoryRecord("Dairy"));
+        QCOMPARE(Rows(stdList), QStringList{"Milk"});
+        DoubleClick(stdList, 0); // the add empties the item box ...
+        QVERIFY(s.state.Catalogue.StdEdit.empty());
+        Click(stdList, 0); // ... and a click on the same row shows it again
+        QCOMPARE(s.state.Catalogue.StdEdit, CategoryRecord("Milk"));
+    }
+
+    void afterDeletingACategoryNoOtherIsCurrent()
+    {
+        Started s(Categories({"Bakery", "Dairy"}));
+        auto* catList = s.Find<QListView>("CatList");
+        Click(catList, 1);
+        s.ui.AnswerMessage(MessageAnswer::Yes);
+        s.ui.AnswerMessage(MessageAnswer::Yes);
+        s.Find<QAction>("mu_DeleteCategory")->trigger();
+        catList->clearFocus();
+        catList->setFocus(Qt::TabFocusReason);
+        QVERIFY(!catList->currentIndex().isValid());
+        QVERIFY(s.state.Catalogue.CatEdit.empty());
+    }
+
+    void escapeCancelsTheItemEditFrameAndBoldReachesIt()
+    {
+        Started s(Categories({"Dairy"}), Items({{"Dairy", "Milk"}}));
+        auto* stdList = s.Find<QListView>("StdList");
+        Click(s.Find<QListView>("CatList"), 0);
+        Click(stdList, 0);
+        QTest::mousePress(stdList->viewport(), Qt::RightButton, {}, RowPoint(stdList, 0));
+        auto* moveBox = s.Find<QWidget>("MoveBox");
+        QVERIFY(moveBox->isVisible());
+        s.Find<QAction>("mu_FontToggle")->trigger();
+        QVERIFY(s.Find<QWidget>("MoveCancel")->font().bold());
+        QVERIFY(s.Find<QWidget>("MoveEd")->font().bold());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!moveBox->isVisible());
+    }
+
+    void screenReadersHearWhatIsShown()
+    {
+        Started s({}, {}, std::string(10'000'000, 'x') + "\r\n");
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&s.window);
+        QCOMPARE(window->text(QAccessible::Name), s.window.windowTitle());
+        QStringList panels;
+        for (QAccessibleInterface* bar : Descendants(window, QAccessible::StatusBar))
+            for (QAccessibleInterface* panel : Descendants(bar, QAccessible::StaticText))
+                panels << panel->text(QAccessible::Name);
+        QCOMPARE(panels, (QStringList{"(No Recipe Selected)", "1 Items listed for: My Pantrix",
+                                      s.Find<QLabel>("sb_date")->text()}));
+        // A long entry shows cut, so the list shows at once.
+        const QString shown = Rows(s.Find<QListView>("TmpList")).first();
+        QCOMPARE(shown, QString(250, 'x') + QChar(0x2026));
+    }
+
+    void theDatePanelFollowsTheDayAndTheSessionEndKeepsTheList()
+    {
+        Started s;
+        s.ui.SetToday({2026, 3, 15});
+        QCOMPARE(s.Find<QLabel>("sb_date")->text(),
+                 QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat));
+        QVERIFY(s.Find<QTimer>("MidnightTimer")->remainingTime() <= 86'401'000);
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::sendEvent(&s.window, &activated);
+        QCOMPARE(s.Find<QLabel>("sb_date")->text(),
+                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
+
+        SessionEnd sessionEnd;
+        QObject::connect(&sessionEnd, &SessionEnd::Requested, &s.window, &MainScreen::EndSession);
+        s.ui.AnswerInput("Candles");
+        s.Find<QAction>("mu_OneTimeItem")->trigger();
+        std::raise(SIGTERM);
+        QTRY_VERIFY(!s.window.isVisible());
+        QCOMPARE(s.folder.Read("My Pantrix.pxl"), std::string("special\xB0 Candles\r\n"));
     }
 
     void exitLeavesWithoutStoringTheWindow()
