@@ -270,19 +270,25 @@ private slots:
         QVERIFY(!s.Find<QAction>("mu_ToolTips")->isChecked());
     }
 
-    void closingStoresTheWindowAndTheNextStartPutsItBack()
+    // Under a window manager the border arrives after the window shows; the
+    // window must neither grow by it nor wander at each start.
+    void closingStoresTheWindowAndEachNextStartPutsItBack()
     {
         TestFolder folder;
-        QRect frame;
-        {
+        QString stored;
+        for (int start = 0; start < 3; ++start) {
             MainScreenState state = folder.State();
             FakeUi ui;
             MainScreen window(state, ui);
             window.StartUp();
-            window.move(40, 60);
-            window.resize(640, 480);
-            QApplication::processEvents();
-            frame = window.frameGeometry();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTRY_VERIFY(window.frameGeometry() != window.geometry());
+            if (start == 0) {
+                window.move(40, 60);
+                window.resize(640, 480);
+                QTRY_COMPARE(window.frameGeometry().topLeft(), QPoint(40, 60));
+            }
+            const QRect frame = window.frameGeometry();
             window.close();
             const double tpp = window.TwipsPerPixel();
             const auto twips = [tpp](int px) { return QString::number(std::lround(px * tpp)); };
@@ -292,13 +298,10 @@ private slots:
                          .arg(twips(frame.x()), -4)
                          .arg(twips(frame.height()), -4)
                          .arg(twips(frame.width()), -4));
+            if (start > 0)
+                QCOMPARE(QString::fromStdString(folder.Read("px31.cfg").substr(164, 20)), stored);
+            stored = QString::fromStdString(folder.Read("px31.cfg").substr(164, 20));
         }
-        MainScreenState state = folder.State();
-        FakeUi ui;
-        MainScreen window(state, ui);
-        window.StartUp();
-        QApplication::processEvents();
-        QCOMPARE(window.frameGeometry(), frame);
     }
 
     void aWindowStoredOutOfReachComesBackOnTheScreen()
