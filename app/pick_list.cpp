@@ -18,6 +18,9 @@ PickList::PickList(QWidget* parent, const char* name, const char* spoken, const 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
+    // The list that takes the keys shows it, also when none of its rows is current.
+    setStyleSheet(QStringLiteral("QListView { border: 2px solid palette(mid); }"
+                                 "QListView:focus { border: 2px solid palette(highlight); }"));
 }
 
 void PickList::ShowCurrent(std::optional<std::size_t> row)
