@@ -15,6 +15,7 @@ PickList::PickList(QWidget* parent, const char* name, const char* spoken, const 
     // length, shows at once.
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // a long row ends in "..." instead
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFocusPolicy(Qt::StrongFocus);
