@@ -26,6 +26,7 @@
 using namespace pantrix;
 using pantrix::testing::Categories;
 using pantrix::testing::FakeUi;
+using pantrix::testing::InputRequest;
 using pantrix::testing::Items;
 using pantrix::testing::TestFolder;
 
@@ -348,8 +349,9 @@ private slots:
         MainScreenState& state = s.state;
         FakeUi& ui = s.ui;
         auto* tmpList = s.Find<QListView>("TmpList");
-        tmpList->model()->setData(tmpList->model()->index(2, 0), Qt::Checked, Qt::CheckStateRole);
+        Click(tmpList, 2, true);
         QVERIFY(state.List.Entries[2].Checked);
+        QCOMPARE(state.List.Current, std::optional<std::size_t>(2));
 
         Click(tmpList, 0);
         QTest::keyClick(tmpList, Qt::Key_Delete);
@@ -361,7 +363,7 @@ private slots:
         const QRect bread = tmpList->visualRect(tmpList->model()->index(0, 0));
         QTest::mousePress(tmpList->viewport(), Qt::RightButton, {}, bread.center());
         QCOMPARE(Rows(tmpList), (QStringList{"Bread", "Cream"}));
-        QCOMPARE(ui.Prompts.back(), std::string("Modify item..."));
+        QVERIFY((ui.Inputs.back() == InputRequest{"Modify item...", "Make changes", "Milk"}));
         QCOMPARE(tmpList->currentIndex().row(), 1);
 
         ui.AnswerMessage(MessageAnswer::No);

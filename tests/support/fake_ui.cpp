@@ -38,7 +38,6 @@ std::string FakeUi::InputBox(const std::string& prompt, const std::string& title
                              const std::string& defaultText)
 {
     Inputs.push_back({prompt, title, defaultText});
-    Prompts.push_back(prompt);
     if (m_inputAnswers.empty()) {
         FailTest("unexpected input box: " + prompt);
         return {};

@@ -48,7 +48,6 @@ public:
 
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
-    std::vector<std::string> Prompts; // the prompts of Inputs alone, as the window tests read them
     std::vector<FileDialogRequest> FileDialogs;
     std::vector<PrintedLine> Printed; // an empty line has empty text
     std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
