@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
 
 using namespace pantrix;
 
@@ -40,19 +43,25 @@ Arguments ParseArguments(const QApplication& app, const std::optional<std::strin
     parser.addOption(dataDir);
     parser.addOption(printFile);
     parser.process(app);
+    if (dataFolder && dataFolder->empty()) {
+        std::fputs("pantrix: --data-dir needs the name of a folder.\n", stderr);
+        std::exit(2);
+    }
     const fs::path folder =
-        dataFolder
-            ? fs::path(*dataFolder)
-            : fs::path(
-                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-    return {fs::absolute(folder).lexically_normal(), parser.value(printFile)};
+        dataFolder ? fs::path(*dataFolder)
+                   : fs::path(QFile::encodeName(
+                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                                  .toStdString());
+    std::error_code ignored; // a folder that cannot be made absolute is used as given
+    fs::path absolute = fs::absolute(folder, ignored);
+    return {(absolute.empty() ? folder : absolute).lexically_normal(), parser.value(printFile)};
 }
 
 // The installed files lie in share/pantrix beside the program's bin folder.
 fs::path ResourceFolder()
 {
-    return fs::path(QCoreApplication::applicationDirPath().toStdString()) / ".." / "share" /
-           "pantrix";
+    return fs::path(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
+           ".." / "share" / "pantrix";
 }
 
 } // namespace
