@@ -6,6 +6,7 @@
 #include "settings/settings_record.h"
 #include "state/catalogue_state.h"
 #include "state/list_state.h"
+#include "state/recipe_state.h"
 #include "state/rect.h"
 
 #include <string>
@@ -38,6 +39,7 @@ struct MainScreenState
     SettingsRecord Settings;
     CatalogueView Catalogue;
     TodaysList List;
+    RecipeView Recipes;
 
     OptionsChecks Options;
     bool ToolTipsCleared = false; // once cleared, tooltips stay empty for this run
