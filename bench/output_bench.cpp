@@ -1,5 +1,8 @@
-// Laying out a Today's List of 10,000 entries for the clipboard and the printer.
+// Laying out a Today's List of 10,000 entries for the clipboard and the printer,
+// and printing a recipe text of 100 KB.
 #include "output/list_layout.h"
+#include "output/simple_print.h"
+#include "support/fake_ui.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,6 +34,21 @@ void LayOutTwoColumns(benchmark::State& state)
         benchmark::DoNotOptimize(LayoutText("My Pantrix", {2026, 12, 6}, entries, Columns::Two));
 }
 BENCHMARK(LayOutTwoColumns)->Unit(benchmark::kMillisecond);
+
+// Paragraphs of wrapped sentences, as a long recipe has them, over many pages.
+void PrintRecipeText(benchmark::State& state)
+{
+    std::string text;
+    while (text.size() < 100 * 1024)
+        text += "Stir the sauce slowly over a low heat until it thickens, then season it. "
+                "Add the herbs and simmer for ten more minutes.\r\n\r\n";
+    for (auto _ : state) {
+        testing::FakeUi ui;
+        benchmark::DoNotOptimize(SimplePrint(ui, text, 2, 5, 70, 63));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(PrintRecipeText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace pantrix
