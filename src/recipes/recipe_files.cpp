@@ -1,0 +1,142 @@
+#include "recipes/recipe_files.h"
+
+#include "text/cp1252.h"
+#include "text/fields.h"
+#include "text/lines.h"
+
+#include <algorithm>
+
+namespace pantrix {
+namespace {
+
+// A file name holds at most 255 bytes, and a save first writes a twin named
+// "." + name + ".XXXXXX" beside the file, which must fit as well.
+constexpr std::size_t kLongestFileName = 255 - 8;
+
+fs::path WithExtension(const fs::path& base, std::string_view extension)
+{
+    fs::path file = base;
+    file += std::string(extension);
+    return file;
+}
+
+// A move whose folder sync failed has still taken place: the file is no longer
+// where it was, and must not be moved a second time.
+bool Gone(const fs::path& file)
+{
+    std::error_code error;
+    return fs::symlink_status(file, error).type() == fs::file_type::not_found;
+}
+
+bool ListedBefore(const RecipeEntry& a, const RecipeEntry& b)
+{
+    if (LessNoCase(a.Name, b.Name))
+        return true;
+    return !LessNoCase(b.Name, a.Name) && a.File.native() < b.File.native();
+}
+
+} // namespace
+
+fs::path IngredientFile(const fs::path& base)
+{
+    return WithExtension(base, kIngredientExtension);
+}
+
+fs::path TextFile(const fs::path& base)
+{
+    return WithExtension(base, kTextExtension);
+}
+
+fs::path BaseOf(const RecipeEntry& entry)
+{
+    const std::string& file = entry.File.native();
+    return fs::path(file.substr(0, file.size() - kIngredientExtension.size()));
+}
+
+fs::path TypedBase(const fs::path& folder, std::string_view name)
+{
+    return folder / ToUtf8(name);
+}
+
+NameFault CheckRecipeName(std::string_view name)
+{
+    if (name.find_first_not_of('.') == std::string_view::npos ||
+        name.find('\0') != std::string_view::npos)
+        return NameFault::NotAFileName;
+    if (ToUtf8(name).size() + kIngredientExtension.size() > kLongestFileName)
+        return NameFault::TooLong;
+    return NameFault::None;
+}
+
+std::string FormatIngredients(const std::vector<ListEntry>& entries)
+{
+    std::string bytes;
+    for (const ListEntry& entry : entries) {
+        const std::string_view text = Trim(entry.Text);
+        if (text.empty())
+            continue;
+        bytes += text;
+        bytes += kCrLf;
+    }
+    return bytes;
+}
+
+// A file edited by hand may end its lines with a lone LF or a lone CR; each ends a
+// line as CR LF does, so the ingredients read as the editor showed them.
+std::vector<std::string> ParseIngredients(std::string_view bytes)
+{
+    return SplitLines(bytes);
+}
+
+std::string FormatRecipeText(std::string_view text)
+{
+    return std::string(Trim(text)) + kCrLf;
+}
+
+bool HoldsText(std::string_view bytes)
+{
+    return bytes.find_first_not_of(" \r\n") != std::string_view::npos;
+}
+
+Status MoveRecipe(const fs::path& from, const fs::path& to)
+{
+    if (Status created = CreateIfMissing(TextFile(from)); !created)
+        return created;
+    const Status ingredients = MoveFile(IngredientFile(from), IngredientFile(to));
+    if (!ingredients && !Gone(IngredientFile(from)))
+        return ingredients;
+    const Status text = MoveFile(TextFile(from), TextFile(to));
+    if (text || Gone(TextFile(from)))
+        return Status::Ok();
+    (void)MoveFile(IngredientFile(to), IngredientFile(from));
+    return text;
+}
+
+std::vector<RecipeEntry> ListRecipes(const fs::path& folder, std::error_code& error)
+{
+    std::vector<RecipeEntry> recipes;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path name = it->path().filename();
+        const std::string_view file = name.native();
+        if (!file.ends_with(kIngredientExtension))
+            continue;
+        // ".rcp" alone, or after spaces only, names no recipe a user could type.
+        const std::string shown =
+            FromUtf8(file.substr(0, file.size() - kIngredientExtension.size()));
+        std::error_code unreadable; // an entry that cannot be examined is passed over
+        if (!Trim(shown).empty() && it->is_regular_file(unreadable))
+            recipes.push_back({it->path(), shown});
+    }
+    if (error)
+        return {};
+    std::sort(recipes.begin(), recipes.end(), ListedBefore);
+    return recipes;
+}
+
+std::vector<RecipeEntry> ListRecipes(const fs::path& folder)
+{
+    std::error_code ignored;
+    return ListRecipes(folder, ignored);
+}
+
+} // namespace pantrix
