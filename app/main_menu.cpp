@@ -16,9 +16,10 @@ const std::array kFileMenu = {
     MenuEntry{"mu_SelectList", "Select / Create New List", "Ctrl+S", &S::mu_SelectList_Click},
     kSeparator,
     MenuEntry{"mu_PrintList", "Print Shopping List", "Ctrl+P", &S::Menu_Print_Click},
-    MenuEntry{"mu_PrintRecipe", "Print Recipe", "", nullptr},
+    MenuEntry{"mu_PrintRecipe", "Print Recipe", "", &S::mu_PrintRecipe_Click},
     MenuEntry{"mu_Clipboard", "Copy Current List to Clipboard", "", &S::mu_Clipboard_Click},
-    MenuEntry{"mu_ClipNotes", "Copy Current Recipe Notes to Clipboard", "", nullptr},
+    MenuEntry{"mu_ClipNotes", "Copy Current Recipe Notes to Clipboard", "", &S::mu_ClipNotes_Click,
+              G::RecipeNotes},
     kSeparator,
     MenuEntry{"MU_Import", "Import", "", &S::MU_Import_Click},
     MenuEntry{"mu_export", "Export", "", &S::mu_export_Click},
@@ -28,7 +29,7 @@ const std::array kFileMenu = {
 };
 
 const std::array kItemsMenu = {
-    MenuEntry{"mu_ShowItemLists", "Show Item Lists", "Ctrl+I", nullptr},
+    MenuEntry{"mu_ShowItemLists", "Show Item Lists", "Ctrl+I", &S::mu_ShowItemLists_Click},
     kSeparator,
     MenuEntry{"mu_OneTimeItem", "One-Time Item", "", &S::mu_OneTimeItem_Click},
     kSeparator,
@@ -43,13 +44,16 @@ const std::array kItemsMenu = {
 };
 
 const std::array kRecipesMenu = {
-    MenuEntry{"mu_ShowRecipeCollection", "Show Recipe Collection", "Ctrl+R", nullptr},
+    MenuEntry{"mu_ShowRecipeCollection", "Show Recipe Collection", "Ctrl+R",
+              &S::mu_ShowRecipeCollection_Click},
     kSeparator,
-    MenuEntry{"mu_NewRecipe", "New Recipe", "", nullptr, G::Recipe},
-    MenuEntry{"mu_DeleteRecipe", "Delete Recipe", "", nullptr, G::Recipe},
-    MenuEntry{"mu_SaveIngredients", "Save Ingredient List", "", nullptr, G::Recipe},
-    MenuEntry{"mu_GetIngredients", "Get Ingredient List", "", nullptr, G::Recipe},
-    MenuEntry{"mu_RenameRecipe", "Re-Name a Recipe", "", nullptr, G::Recipe},
+    MenuEntry{"mu_NewRecipe", "New Recipe", "", &S::mu_NewRecipe_Click, G::Recipe},
+    MenuEntry{"mu_DeleteRecipe", "Delete Recipe", "", &S::mu_DeleteRecipe_Click, G::Recipe},
+    MenuEntry{"mu_SaveIngredients", "Save Ingredient List", "", &S::mu_SaveIngredients_Click,
+              G::Recipe},
+    MenuEntry{"mu_GetIngredients", "Get Ingredient List", "", &S::mu_GetIngredients_Click,
+              G::Recipe},
+    MenuEntry{"mu_RenameRecipe", "Re-Name a Recipe", "", &S::mu_RenameRecipe_Click, G::Recipe},
     kSeparator,
     MenuEntry{"mu_MakeSinglePage", "Make Single Web Page", "", nullptr, G::Recipe},
     MenuEntry{"mu_MakeIndex", "Make Index, Do Not Change Page Style", "", nullptr, G::Recipe},

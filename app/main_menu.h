@@ -15,6 +15,7 @@ enum class EntryGroup
     Always,
     ItemEditing,
     Recipe,
+    RecipeNotes, // on once a recipe is open
     Toggle
 };
 

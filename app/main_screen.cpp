@@ -24,8 +24,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -48,6 +50,28 @@ QLabel* MakePanel(QStatusBar* bar, const char* name, const char* purpose)
     return panel;
 }
 
+// A button of the window's frames; one without a command stays greyed.
+struct FrameButton
+{
+    const char* Name;
+    const char* Caption;
+    const char* ToolTip;
+    Handler Run;
+    int Row, Column, Span;
+};
+
+QPushButton* AddButton(MainScreen* window, QGridLayout* grid, const FrameButton& spec)
+{
+    auto* button = new QPushButton(QString::fromLatin1(spec.Caption), grid->parentWidget());
+    button->setObjectName(QString::fromLatin1(spec.Name));
+    button->setToolTip(QString::fromLatin1(spec.ToolTip));
+    button->setEnabled(spec.Run != nullptr);
+    if (spec.Run)
+        QObject::connect(button, &QPushButton::clicked, window, spec.Run);
+    grid->addWidget(button, spec.Row, spec.Column, 1, spec.Span);
+    return button;
+}
+
 bool Enabled(const MenuEntry& entry, const MainScreenState& s)
 {
     if (!entry.Run)
@@ -55,6 +79,7 @@ bool Enabled(const MenuEntry& entry, const MainScreenState& s)
     switch (entry.Group) {
     case EntryGroup::Recipe: return s.RecipeCommandsOn;
     case EntryGroup::ItemEditing: return s.CurrentView == View::Items;
+    case EntryGroup::RecipeNotes: return s.Recipes.ClipNotesOn;
     case EntryGroup::Always:
     case EntryGroup::Toggle: break;
     }
@@ -108,18 +133,12 @@ void MainScreen::BuildLists()
     connect(m_stdList, &PickList::DoublePicked, this, &MainScreen::StdList_DblClick);
     connect(m_tmpList, &PickList::DoublePicked, this, &MainScreen::TmpList_DblClick);
     BuildMoveBox(area);
-    QWidget* const chain[] = {m_catList,
-                              m_stdList,
-                              m_moveEd,
-                              m_moveBox->findChild<QWidget*>(QStringLiteral("ChangeName")),
-                              m_moveBox->findChild<QWidget*>(QStringLiteral("DeleteItem")),
-                              m_moveBox->findChild<QWidget*>(QStringLiteral("MoveCancel")),
-                              m_tmpList};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
-    for (QWidget* watched :
-         {area, static_cast<QWidget*>(m_catList), static_cast<QWidget*>(m_stdList),
-          static_cast<QWidget*>(m_tmpList), m_stdList->viewport(), m_tmpList->viewport()})
+    BuildRecipeFrame(area);
+    BuildEditorBox(area);
+    BuildTabOrder();
+    for (QWidget* watched : {area, static_cast<QWidget*>(m_catList),
+                             static_cast<QWidget*>(m_stdList), static_cast<QWidget*>(m_tmpList),
+                             m_stdList->viewport(), m_tmpList->viewport(), m_file1->viewport()})
         watched->installEventFilter(this);
 }
 
@@ -143,28 +162,91 @@ void MainScreen::BuildMoveBox(QWidget* area)
     // "Change Name" gets a row of its own so that no caption is cut in the narrow
     // left column, in bold print too.
     auto* buttons = new QGridLayout;
-    const auto addButton = [&](const char* name, const char* caption, const char* tip,
-                               void (MainScreen::*handler)(), int row, int column, int span) {
-        auto* button = new QPushButton(QString::fromLatin1(caption), frame);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(tip));
-        connect(button, &QPushButton::clicked, this, handler);
-        buttons->addWidget(button, row, column, 1, span);
-        return button;
-    };
-    addButton("ChangeName", "Change Name", "Change the name of this item",
-              &MainScreen::ChangeName_Click, 0, 0, 2);
-    addButton("DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click, 1, 0, 1);
-    // Escape works the Cancel button while the frame shows, as in a dialog.
-    addButton("MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click, 1, 1,
-              1)
-        ->setShortcut(QKeySequence(Qt::Key_Escape));
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(m_moveEd);
-    layout->addWidget(label);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttons); // parents the grid, so its buttons belong to the frame
+    AddButton(this, buttons,
+              {"ChangeName", "Change Name", "Change the name of this item",
+               &MainScreen::ChangeName_Click, 0, 0, 2});
+    AddButton(this, buttons,
+              {"DeleteItem", "Delete", "Delete this item", &MainScreen::DeleteItem_Click, 1, 0, 1});
+    // Escape works the Cancel button while the frame shows, as in a dialog.
+    AddButton(
+        this, buttons,
+        {"MoveCancel", "Cancel", "Quit with no changes", &MainScreen::MoveCancel_Click, 1, 1, 1})
+        ->setShortcut(QKeySequence(Qt::Key_Escape));
+    layout->insertWidget(0, m_moveEd);
+    layout->insertWidget(1, label);
+    layout->insertStretch(2);
     frame->hide();
+}
+
+// The recipe frame, laid over the line items in the recipe view: its buttons,
+// and the recipes of the data folder below them.
+void MainScreen::BuildRecipeFrame(QWidget* area)
+{
+    auto* frame = new QFrame(area);
+    frame->setObjectName(QStringLiteral("MacroFrame"));
+    frame->setAccessibleName(QStringLiteral("Recipe collection"));
+    frame->setAutoFillBackground(true);
+    m_macroFrame = frame;
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* buttons = new QGridLayout;
+    layout->addLayout(buttons);
+    const FrameButton specs[] = {
+        {"NewRecipeButton", "New", "Start a new recipe", &MainScreen::mu_NewRecipe_Click, 0, 0, 1},
+        {"DeleteRecipe", "Delete", "Delete recipe", &MainScreen::mu_DeleteRecipe_Click, 0, 1, 1},
+        {"RunMacro", "Get List", "Paste the ingredients for this recipe to your shopping list",
+         &MainScreen::mu_GetIngredients_Click, 0, 2, 1},
+        {"SaveMacro", "Save List", "Save your shopping list as ingredients for this recipe",
+         &MainScreen::mu_SaveIngredients_Click, 0, 3, 1},
+        {"btn_Web1", "Web Page", "Make a web page for current recipe", nullptr, 1, 0, 1},
+        {"btn_WebIndex", "Web Index", "Make an index page for all your recipe pages", nullptr, 1, 1,
+         1},
+        {"btn_PageStyle", "Page Style", "Adjust web page style settings", nullptr, 1, 2, 2},
+    };
+    for (const FrameButton& spec : specs)
+        AddButton(this, buttons, spec);
+    auto* label = new QLabel(QStringLiteral("Available Recipes"), frame);
+    label->setObjectName(QStringLiteral("Label2"));
+    m_file1 = new PickList(frame, "File1", "Available Recipes", "Right-click to rename");
+    label->setBuddy(m_file1);
+    m_recipeModel = new NameListModel(
+        [this] { return m_state.Recipes.Files.size(); },
+        [this](std::size_t row) -> const std::string& { return m_state.Recipes.Files[row].Name; },
+        this);
+    m_file1->setModel(m_recipeModel);
+    connect(m_file1, &PickList::Picked, this, &MainScreen::File1_Click);
+    layout->addWidget(label);
+    layout->addWidget(m_file1, 1);
+    frame->hide();
+}
+
+void MainScreen::BuildEditorBox(QWidget* area)
+{
+    m_editorBox = new QPlainTextEdit(area);
+    m_editorBox->setObjectName(QStringLiteral("EditorBox"));
+    m_editorBox->setAccessibleName(QStringLiteral("Recipe text"));
+    m_editorBox->setToolTip(
+        QStringLiteral("Type recipe instructions here (right-click to cut & paste)"));
+    m_editorBox->setTabChangesFocus(true); // Tab leaves the box, as in the other controls
+    connect(m_editorBox, &QPlainTextEdit::textChanged, this, &MainScreen::EditorBox_Change);
+    m_editorBox->hide();
+}
+
+// Tab walks the window from top left; controls a view hides are passed over.
+void MainScreen::BuildTabOrder()
+{
+    std::vector<QWidget*> chain = {m_catList, m_stdList, m_moveEd};
+    for (const char* name : {"ChangeName", "DeleteItem", "MoveCancel"})
+        chain.push_back(m_moveBox->findChild<QWidget*>(QString::fromLatin1(name)));
+    chain.push_back(m_file1);
+    for (QPushButton* button : m_macroFrame->findChildren<QPushButton*>())
+        chain.push_back(button);
+    chain.push_back(m_tmpList);
+    chain.push_back(m_editorBox);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainScreen::BuildMenus()
@@ -397,6 +479,37 @@ void MainScreen::ShowDateAgainAtMidnight()
     m_midnight->start(std::chrono::milliseconds(now.msecsTo(midnight) + 1000));
 }
 
+// The recipe view covers the catalogue lists; they are hidden too, so that the
+// keys never reach a list nobody can see.
+void MainScreen::RenderView()
+{
+    const bool recipes = m_state.CurrentView == View::Recipes;
+    m_macroFrame->setVisible(recipes);
+    m_editorBox->setVisible(recipes);
+    m_stdList->setVisible(!recipes);
+    m_catList->setVisible(!recipes);
+    m_moveBox->setVisible(!recipes && m_state.Catalogue.MoveBoxShowing);
+    m_macroFrame->raise();
+    RenderRecipes();
+    RenderMenus();
+    RenderToolbar();
+    Form_Resize();
+    (recipes ? m_file1 : m_catList)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainScreen::RenderRecipes()
+{
+    m_recipeModel->Refresh();
+    m_file1->ShowCurrent(m_state.Recipes.Selected);
+    if (m_state.Recipes.EditorText != m_editorShown) {
+        m_editorShown = m_state.Recipes.EditorText;
+        const QSignalBlocker quiet(m_editorBox); // the program's own load is no edit
+        m_editorBox->setPlainText(ToEditorText(m_editorShown));
+    }
+    m_recipePanel->setText(ToQt(m_state.RecipePanel));
+    RenderMenus();
+}
+
 void MainScreen::RenderMenus()
 {
     for (auto& [action, entry] : m_entries)
@@ -476,6 +589,8 @@ void MainScreen::Form_Resize()
     Place(m_catList, m_layout.CatList);
     Place(m_tmpList, m_layout.TmpList);
     Place(m_moveBox, m_layout.MoveBox);
+    Place(m_macroFrame, m_layout.MacroFrame);
+    Place(m_editorBox, m_layout.EditorBox);
 }
 
 // Layout rectangles are in twips from the top left of the area below the menu
@@ -548,6 +663,10 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
     if (rightPress && watched == m_tmpList->viewport()) {
         ModifyCurrentEntry(m_state, m_ui);
         RenderTodaysList();
+        return true;
+    }
+    if (rightPress && watched == m_file1->viewport()) {
+        mu_RenameRecipe_Click();
         return true;
     }
     if (rightPress && watched == m_stdList->viewport()) {

@@ -13,6 +13,7 @@
 
 class QAction;
 class QKeyEvent;
+class QPlainTextEdit;
 class QLabel;
 class QLineEdit;
 class QToolBar;
@@ -79,6 +80,17 @@ public slots:
     void TmpList_Click(int row);
     void TmpList_DblClick();
     void Toolbar1_ButtonClick(const QString& key);
+    void mu_ShowRecipeCollection_Click();
+    void mu_ShowItemLists_Click();
+    void mu_NewRecipe_Click();
+    void mu_DeleteRecipe_Click();
+    void mu_RenameRecipe_Click();
+    void mu_GetIngredients_Click();
+    void mu_SaveIngredients_Click();
+    void mu_PrintRecipe_Click();
+    void mu_ClipNotes_Click();
+    void File1_Click(int row);
+    void EditorBox_Change();
     // The desktop session ends or the program is told to stop: the settings and
     // Today's List are stored without a question, and the program ends.
     void EndSession();
@@ -93,6 +105,9 @@ protected:
 private:
     void BuildLists();
     void BuildMoveBox(QWidget* area);
+    void BuildRecipeFrame(QWidget* area);
+    void BuildEditorBox(QWidget* area);
+    void BuildTabOrder();
     void BuildMenus();
     void BuildToolbar();
     void BuildStatusBar();
@@ -114,6 +129,8 @@ private:
     void RenderCatalogue(Categories categories);
     void RenderMenus();
     void RenderToolbar();
+    void RenderView();
+    void RenderRecipes();
     void RenderDate();
     void ShowDateAgainAtMidnight();
     void AdjustFonts();
@@ -140,6 +157,11 @@ private:
     PickList* m_catList = nullptr;
     PickList* m_tmpList = nullptr;
     QWidget* m_moveBox = nullptr;
+    QWidget* m_macroFrame = nullptr;
+    PickList* m_file1 = nullptr;
+    NameListModel* m_recipeModel = nullptr;
+    QPlainTextEdit* m_editorBox = nullptr;
+    std::string m_editorShown; // the recipe text the box shows, as the program holds it
     QLineEdit* m_moveEd = nullptr;
     NameListModel* m_catModel = nullptr;
     NameListModel* m_stdModel = nullptr;

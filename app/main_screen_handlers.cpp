@@ -12,12 +12,16 @@
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
 #include "output/list_output.h"
+#include "output/recipe_output.h"
+#include "recipes/recipe_commands.h"
 #include "shell/options.h"
 #include "shell/start_up.h"
+#include "shell/views.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QPlainTextEdit>
 
 namespace pantrix {
 
@@ -225,6 +229,76 @@ void MainScreen::Toolbar1_ButtonClick(const QString& key)
         if (button.Key && key == QLatin1String(button.Key))
             if (const Handler run = HandlerFor(button))
                 (this->*run)();
+}
+
+} // namespace pantrix
+
+namespace pantrix {
+
+void MainScreen::mu_ShowRecipeCollection_Click()
+{
+    ShowRecipeCollection(m_state, m_ui);
+    RenderView();
+}
+
+void MainScreen::mu_ShowItemLists_Click()
+{
+    ShowItemLists(m_state, m_ui);
+    RenderView();
+}
+
+void MainScreen::mu_NewRecipe_Click()
+{
+    NewRecipe(m_state, m_ui);
+    RenderRecipes();
+    RenderTodaysList();
+}
+
+void MainScreen::mu_DeleteRecipe_Click()
+{
+    DeleteRecipe(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_RenameRecipe_Click()
+{
+    RenameRecipe(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_GetIngredients_Click()
+{
+    GetIngredientList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_SaveIngredients_Click()
+{
+    SaveIngredientList(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_PrintRecipe_Click()
+{
+    PrintRecipe(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_ClipNotes_Click()
+{
+    CopyRecipeNotesToClipboard(m_state, m_ui);
+}
+
+void MainScreen::File1_Click(int row)
+{
+    OpenRecipe(m_state, m_ui, static_cast<std::size_t>(row));
+    RenderRecipes();
+}
+
+void MainScreen::EditorBox_Change()
+{
+    m_editorShown = FromEditorText(m_editorBox->toPlainText());
+    EditRecipeText(m_state, m_editorShown);
 }
 
 } // namespace pantrix

@@ -4,8 +4,14 @@
 
 namespace pantrix {
 
+NameListModel::NameListModel(Count count, NameAt nameAt, QObject* parent)
+    : QAbstractListModel(parent), m_count(std::move(count)), m_nameAt(std::move(nameAt))
+{
+}
+
 NameListModel::NameListModel(const std::vector<std::string>& names, QObject* parent)
-    : QAbstractListModel(parent), m_names(names)
+    : NameListModel([&names] { return names.size(); },
+                    [&names](std::size_t row) -> const std::string& { return names[row]; }, parent)
 {
 }
 
@@ -17,7 +23,7 @@ void NameListModel::Refresh()
 
 int NameListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_names.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_count());
 }
 
 QVariant NameListModel::data(const QModelIndex& index, int role) const
@@ -25,7 +31,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() ||
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return ToQt(m_names[static_cast<std::size_t>(index.row())]);
+    return ToQt(m_nameAt(static_cast<std::size_t>(index.row())));
 }
 
 } // namespace pantrix

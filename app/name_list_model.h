@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ class NameListModel final : public QAbstractListModel
     Q_OBJECT
 
 public:
+    using Count = std::function<std::size_t()>;
+    using NameAt = std::function<const std::string&(std::size_t)>;
+
+    NameListModel(Count count, NameAt nameAt, QObject* parent);
     NameListModel(const std::vector<std::string>& names, QObject* parent);
 
     // The names have changed; the views read them again.
@@ -22,7 +27,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    const std::vector<std::string>& m_names;
+    Count m_count;
+    NameAt m_nameAt;
 };
 
 } // namespace pantrix

@@ -19,4 +19,18 @@ inline std::string FromQt(const QString& text)
     return FromUtf8(text.toStdString());
 }
 
+// The recipe text box holds "\n" line breaks; the program holds CR LF. A lone
+// CR from a file made elsewhere also shows as a line break.
+inline QString ToEditorText(const std::string& cp1252)
+{
+    return ToQt(cp1252)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+inline std::string FromEditorText(const QString& text)
+{
+    return FromQt(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
 } // namespace pantrix

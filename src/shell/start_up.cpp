@@ -4,9 +4,12 @@
 #include "catalogue/merge.h"
 #include "lists/list_commands.h"
 #include "platform/ui.h"
+#include "recipes/recipe_commands.h"
 #include "settings/settings_file.h"
 #include "shell/data_folder.h"
 #include "shell/options.h"
+#include "text/fields.h"
+#include "text/lines.h"
 #include "text/number.h"
 
 namespace pantrix {
@@ -25,6 +28,20 @@ void SetCheckFromFlag(bool& check, std::string_view flag)
 long PositiveOr(long value, long fallback)
 {
     return value > 0 ? value : fallback;
+}
+
+// The open recipe's text is written on the way out too, or it would be lost
+// whenever the user leaves without first switching views.
+bool SaveRecipeTextBeforeLeaving(MainScreenState& s, Ui& ui)
+{
+    SaveChangedRecipeText(s, ui);
+    const RecipeView& recipes = s.Recipes;
+    if (!recipes.RecipeChanged ||
+        (recipes.CurrentRecipe.empty() && Trim(recipes.EditorText).empty()))
+        return true;
+    return Confirmed(ui, Question("The recipe text you typed has not been saved and will be lost." +
+                                      kCrLf + "Close Pantrix! anyway?",
+                                  "Recipe text not saved"));
 }
 
 } // namespace
@@ -85,13 +102,13 @@ void FinishStartUp(MainScreenState& s, Ui& ui)
 bool CloseMainScreen(MainScreenState& s, Ui& ui)
 {
     SaveConfig(s, ui);
-    return SaveListBeforeLeaving(s, ui);
+    return SaveRecipeTextBeforeLeaving(s, ui) && SaveListBeforeLeaving(s, ui);
 }
 
 std::vector<Status> EndSession(MainScreenState& s)
 {
     std::vector<Status> failures;
-    for (Status stored : {StoreSettings(s), WriteListFile(s)})
+    for (Status stored : {StoreSettings(s), StoreChangedRecipeText(s), WriteListFile(s)})
         if (!stored)
             failures.push_back(std::move(stored));
     return failures;
@@ -99,7 +116,7 @@ std::vector<Status> EndSession(MainScreenState& s)
 
 bool ExitProgram(MainScreenState& s, Ui& ui)
 {
-    return SaveListBeforeLeaving(s, ui);
+    return SaveRecipeTextBeforeLeaving(s, ui) && SaveListBeforeLeaving(s, ui);
 }
 
 } // namespace pantrix

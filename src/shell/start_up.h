@@ -35,17 +35,18 @@ void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui);
 // off, the item view current.
 void FinishStartUp(MainScreenState& s, Ui& ui);
 
-// Closing the main window stores its geometry with the settings and writes
-// Today's List. Returns false when the user keeps the window open because the
-// list could not be written.
+// Closing the main window stores its geometry with the settings and writes the
+// open recipe's changed text and Today's List. Returns false when the user keeps
+// the window open because something could not be written.
 bool CloseMainScreen(MainScreenState& s, Ui& ui);
 
-// The desktop session ends, or the program is told to stop: the settings and
-// Today's List are stored as at closing, without a question, since no one may be
+// The desktop session ends, or the program is told to stop: the settings, the
+// recipe text and Today's List are stored as at closing, without a question, since no one may be
 // there to answer. Returns what could not be stored.
 std::vector<Status> EndSession(MainScreenState& s);
 
-// "Exit" writes Today's List only; returns whether to end the program.
+// "Exit" writes the recipe text and Today's List, not the window's geometry;
+// returns whether to end the program.
 bool ExitProgram(MainScreenState& s, Ui& ui);
 
 } // namespace pantrix

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTest>
@@ -546,6 +547,66 @@ private slots:
         std::raise(SIGTERM);
         QTRY_VERIFY(!s.window.isVisible());
         QCOMPARE(s.folder.Read("My Pantrix.pxl"), std::string("special\xB0 Candles\r\n"));
+    }
+
+    void theRecipeViewSwitchesCommandsAndHalvesTodaysList()
+    {
+        Started s;
+        s.window.resize(800, 600);
+        QApplication::processEvents();
+        auto* tmpList = s.Find<QListView>("TmpList");
+        const int fullHeight = tmpList->height();
+        const QList<QAction*> buttons = s.Find<QToolBar>("Toolbar1")->actions();
+        const char* recipeEntries[] = {"mu_NewRecipe", "mu_DeleteRecipe", "mu_SaveIngredients",
+                                       "mu_GetIngredients", "mu_RenameRecipe"};
+        const char* itemEntries[] = {"mu_NewItem",     "mu_EditItem",     "mu_DeleteItem",
+                                     "mu_NewCategory", "mu_EditCategory", "mu_DeleteCategory"};
+        for (const bool recipes : {true, false}) {
+            s.Find<QToolButton>(recipes ? "Recipes" : "Items")->click();
+            QApplication::processEvents();
+            QCOMPARE(s.Find<QWidget>("MacroFrame")->isVisible(), recipes);
+            QCOMPARE(s.Find<QWidget>("EditorBox")->isVisible(), recipes);
+            QCOMPARE(s.Find<QWidget>("CatList")->isVisible(), !recipes);
+            for (int position : {1, 2, 15})
+                QCOMPARE(buttons[position - 1]->isEnabled(), !recipes);
+            QCOMPARE(buttons[15]->isEnabled(), recipes);
+            for (const char* name : recipeEntries)
+                QCOMPARE(s.Find<QAction>(name)->isEnabled(), recipes);
+            for (const char* name : itemEntries)
+                QCOMPARE(s.Find<QAction>(name)->isEnabled(), !recipes);
+            QVERIFY(qAbs(tmpList->height() - (recipes ? fullHeight / 2 : fullHeight)) <= 1);
+        }
+        QCOMPARE(QApplication::focusWidget(), s.Find<QWidget>("CatList"));
+    }
+
+    void aRecipeIsOpenedByAClickEditedAndWrittenWhenTheViewChanges()
+    {
+        Started s;
+        s.folder.Write("Soup.rcp", "Produce\xB0 Leeks\r\n");
+        s.folder.Write("Soup.txt", "Boil.\r\nServe hot.\r\n");
+        s.Find<QAction>("mu_ShowRecipeCollection")->trigger();
+        auto* file1 = s.Find<QListView>("File1");
+        auto* editor = s.Find<QPlainTextEdit>("EditorBox");
+        QCOMPARE(Rows(file1), QStringList{"Soup"});
+        QVERIFY(editor->toPlainText().isEmpty()); // focus opened nothing
+        Click(file1, 0);
+        QCOMPARE(s.Find<QLabel>("sb_cat")->text(), QStringLiteral(" Soup "));
+        QCOMPARE(editor->toPlainText(), QStringLiteral("Boil.\nServe hot.\n"));
+        QVERIFY(s.Find<QAction>("mu_ClipNotes")->isEnabled());
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, "Salt.");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClicks(editor, "Enjoy.");
+        s.Find<QAction>("mu_ShowItemLists")->trigger();
+        QCOMPARE(s.folder.Read("Soup.txt"),
+                 std::string("Boil.\r\nServe hot.\r\nSalt.\r\nEnjoy.\r\n"));
+
+        s.Find<QAction>("mu_ShowRecipeCollection")->trigger();
+        s.ui.AnswerInput("Leek Soup");
+        QTest::mousePress(file1->viewport(), Qt::RightButton, {}, RowPoint(file1, 0));
+        QCOMPARE(s.ui.Inputs.back().Title, std::string("New Name "));
+        QCOMPARE(Rows(file1), QStringList{"Leek Soup"});
+        QCOMPARE(file1->currentIndex().row(), 0);
     }
 
     void exitLeavesWithoutStoringTheWindow()

@@ -91,7 +91,7 @@ TEST(StartUp, RecipeCommandsAreOffAndTheItemViewIsCurrent)
     EXPECT_TRUE(s.Catalogue.StdEdit.empty());
 }
 
-TEST(EndSession, StoresSettingsAndListWithoutAQuestionAndReportsWhatFailed)
+TEST(EndSession, StoresSettingsRecipeTextAndListWithoutAQuestionAndReportsWhatFailed)
 {
     TestFolder folder;
     MainScreenState s = folder.State();
@@ -99,13 +99,30 @@ TEST(EndSession, StoresSettingsAndListWithoutAQuestionAndReportsWhatFailed)
     StartUp(s, ui);
     s.Window = {15, 30, 9000, 7005};
     s.List.Entries = {{"Milk", true}};
+    s.Recipes = {{}, {}, "Soup", folder.Path() / "Soup", true, "Boil.", true};
     EXPECT_TRUE(EndSession(s).empty());
     EXPECT_EQ(folder.Read("My Pantrix.pxl"), "*Milk\r\n");
+    EXPECT_EQ(folder.Read("Soup.txt"), "Boil.\r\n");
     EXPECT_EQ(StoredWindowGeometry(ReadSettingsFile(folder.Path() / "px31.cfg", "").Record),
               s.Window);
     s.List.ReadFailed = true;
     EXPECT_EQ(EndSession(s).size(), 1u);
     EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST(CloseMainScreen, TextTypedWithNoRecipeOpenIsNotLostWithoutAQuestion)
+{
+    TestFolder folder;
+    MainScreenState s = folder.State();
+    FakeUi ui;
+    StartUp(s, ui);
+    s.Recipes.EditorText = "Boil.";
+    s.Recipes.RecipeChanged = true;
+    ui.AnswerMessage(MessageAnswer::No);
+    EXPECT_FALSE(CloseMainScreen(s, ui));
+    EXPECT_EQ(ui.Messages.back().Title, "Recipe text not saved");
+    ui.AnswerMessage(MessageAnswer::Yes);
+    EXPECT_TRUE(ExitProgram(s, ui));
 }
 
 TEST(StoredWindowGeometry, GarbageSizesFallBackToTheDefaultSize)
