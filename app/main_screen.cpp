@@ -190,20 +190,23 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
     frame->setAutoFillBackground(true);
     m_macroFrame = frame;
     auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
     auto* buttons = new QGridLayout;
+    buttons->setSpacing(2);
     layout->addLayout(buttons);
+    // Three to a row, so that every caption shows whole in the narrow left column.
     const FrameButton specs[] = {
         {"NewRecipeButton", "New", "Start a new recipe", &MainScreen::mu_NewRecipe_Click, 0, 0, 1},
         {"DeleteRecipe", "Delete", "Delete recipe", &MainScreen::mu_DeleteRecipe_Click, 0, 1, 1},
         {"RunMacro", "Get List", "Paste the ingredients for this recipe to your shopping list",
          &MainScreen::mu_GetIngredients_Click, 0, 2, 1},
         {"SaveMacro", "Save List", "Save your shopping list as ingredients for this recipe",
-         &MainScreen::mu_SaveIngredients_Click, 0, 3, 1},
-        {"btn_Web1", "Web Page", "Make a web page for current recipe", nullptr, 1, 0, 1},
-        {"btn_WebIndex", "Web Index", "Make an index page for all your recipe pages", nullptr, 1, 1,
+         &MainScreen::mu_SaveIngredients_Click, 1, 0, 1},
+        {"btn_Web1", "Web Page", "Make a web page for current recipe", nullptr, 1, 1, 1},
+        {"btn_WebIndex", "Web Index", "Make an index page for all your recipe pages", nullptr, 1, 2,
          1},
-        {"btn_PageStyle", "Page Style", "Adjust web page style settings", nullptr, 1, 2, 2},
+        {"btn_PageStyle", "Page Style", "Adjust web page style settings", nullptr, 2, 0, 3},
     };
     for (const FrameButton& spec : specs)
         AddButton(this, buttons, spec);
