@@ -1,10 +1,11 @@
 #include "output/list_output.h"
 
 #include "output/list_layout.h"
+#include "output/output_dialogue.h"
 #include "platform/ui.h"
 #include "settings/settings_record.h"
-#include "state/main_screen_state.h"
 #include "shell/options.h"
+#include "state/main_screen_state.h"
 
 #include <algorithm>
 #include <limits>
@@ -74,8 +75,7 @@ private:
     void Report(const Status& done)
     {
         if (!done)
-            m_ui.ShowMessage({"Printer not responding!", "Printer error...",
-                              MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
+            ShowPrinterError(m_ui);
     }
 
     Ui& m_ui;
@@ -125,10 +125,7 @@ void CopyListToClipboard(MainScreenState& s, Ui& ui)
 {
     if (ListIsEmpty(s, ui))
         return;
-    const Message question{"Copy " + s.List.Name + " to the Windows Clipboard?",
-                           "Copy list to clipboard", MessageIcon::Question, MessageButtons::YesNo,
-                           MessageAnswer::Yes};
-    if (!Confirmed(ui, question))
+    if (!ConfirmClipboardCopy(ui, s.List.Name, "Copy list to clipboard"))
         return;
     const std::string text = LayoutText(s.List.Name, ui.Today(), s.List.Entries, ChosenColumns(s));
     ui.ClipboardClear();

@@ -1,6 +1,7 @@
 #include "output/recipe_output.h"
 
 #include "output/list_output.h"
+#include "output/output_dialogue.h"
 #include "output/simple_print.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -31,8 +32,7 @@ bool PrintRecipeText(const MainScreenState& s, Ui& ui)
         printed = SimplePrint(ui, s.Recipes.EditorText, 2, 5, large ? 60 : 70, limit);
     }
     if (!printed)
-        ui.ShowMessage({"Printer not responding!", "Printer error...", MessageIcon::Exclamation,
-                        MessageButtons::Ok, MessageAnswer::Ok});
+        ShowPrinterError(ui);
     return printed.ok();
 }
 
@@ -61,10 +61,7 @@ void CopyRecipeNotesToClipboard(MainScreenState& s, Ui& ui)
 {
     if (!RecipeIsOpen(s, ui, "Please select a recipe..."))
         return;
-    const Message question{"Copy " + s.Recipes.CurrentRecipe + " to the Windows Clipboard?",
-                           "Copy recipe to clipboard", MessageIcon::Question, MessageButtons::YesNo,
-                           MessageAnswer::Yes};
-    if (!Confirmed(ui, question))
+    if (!ConfirmClipboardCopy(ui, s.Recipes.CurrentRecipe, "Copy recipe to clipboard"))
         return;
     // A recipe whose text file went missing copies as an empty text, and the
     // file is made again, as opening the recipe would.
