@@ -90,6 +90,7 @@ int main(int argc, char* argv[])
 
     MainScreenState state;
     SetDataFolder(state, folder);
+    state.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     MainScreen window(state, ui);
     ui.SetParent(&window);
     SessionEnd sessionEnd;

@@ -34,12 +34,14 @@ enum class View
 
 struct MainScreenState
 {
-    fs::path DataFolder;  // where the files are, as the file system names it
-    std::string DataPath; // the same folder as text, ending in "/"
+    fs::path DataFolder;    // where the files are, as the file system names it
+    std::string DataPath;   // the same folder as text, ending in "/"
+    fs::path ProgramFolder; // where the program and its help viewer are installed
     SettingsRecord Settings;
     CatalogueView Catalogue;
     TodaysList List;
     RecipeView Recipes;
+    fs::path WebFolder; // the folder the last web pages went to, as the file system names it
 
     OptionsChecks Options;
     bool ToolTipsCleared = false; // once cleared, tooltips stay empty for this run
