@@ -2,6 +2,9 @@
 
 #include "support/test_failure.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace pantrix::testing {
 
 FakeUi::FakeUi() = default;
@@ -115,15 +118,19 @@ void FakeUi::ClipboardSetText(const std::string& text)
     Clipboard = text;
 }
 
-std::optional<std::filesystem::path> FakeUi::FindProgramFor(const std::filesystem::path&)
+std::optional<std::filesystem::path>
+FakeUi::FindProgramFor(const std::filesystem::path& document)
 {
-    return std::nullopt;
+    std::ifstream in(document, std::ios::binary);
+    LookedUp.push_back(in ? std::optional(std::string(std::istreambuf_iterator<char>(in), {}))
+                          : std::nullopt);
+    return m_documentProgram;
 }
 
-bool FakeUi::StartProgram(const std::filesystem::path& program, const std::string&)
+bool FakeUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
 {
-    FailTest("unexpected start of " + program.string());
-    return false;
+    Started.emplace_back(program, parameters);
+    return !m_programStartsFail;
 }
 
 void FakeUi::SetBusyPointer(bool busy)

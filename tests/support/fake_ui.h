@@ -45,6 +45,9 @@ public:
     void SetToday(Date today) { m_today = today; }
     void FailPrinterWith(std::string error) { m_printerError = std::move(error); }
     void RemovePrinter() { m_noPrinter = true; }
+    // The program the desktop opens documents with; without one, none is found.
+    void SetDocumentProgram(std::filesystem::path program) { m_documentProgram = program; }
+    void FailProgramStarts() { m_programStartsFail = true; }
 
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
@@ -52,6 +55,9 @@ public:
     std::vector<PrintedLine> Printed; // an empty line has empty text
     std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
     std::optional<std::string> Clipboard;
+    // What each document asked about held at that moment; missing when it did not exist.
+    std::vector<std::optional<std::string>> LookedUp;
+    std::vector<std::pair<std::filesystem::path, std::string>> Started; // program, parameters
     int BusyDepth = 0;
     int BusyShown = 0;
 
@@ -82,6 +88,8 @@ private:
     Date m_today{2026, 3, 14};
     std::optional<std::string> m_printerError;
     bool m_noPrinter = false;
+    std::optional<std::filesystem::path> m_documentProgram;
+    bool m_programStartsFail = false;
     PrintedLine m_font{"", "Courier New", 10, false};
 };
 
