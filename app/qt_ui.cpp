@@ -80,8 +80,10 @@ QString DisplayText(const std::string& text)
 QString FilterText(const std::vector<FileFilter>& filters)
 {
     QStringList parts;
+    // Patterns of one entry are parted by ";" in the program, by spaces in Qt.
     for (const auto& filter : filters)
-        parts << ToQt(filter.Description) + QStringLiteral(" (") + ToQt(filter.Pattern) +
+        parts << ToQt(filter.Description) + QStringLiteral(" (") +
+                     ToQt(filter.Pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                      QStringLiteral(")");
     return parts.join(QStringLiteral(";;"));
 }
@@ -174,12 +176,14 @@ std::optional<long> QtUi::ColourDialog(long initial)
 
 std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
 {
+    QFont start(ToQt(initial.Face));
+    if (initial.Points > 0)
+        start.setPointSizeF(initial.Points);
     bool accepted = false;
-    const QFont font =
-        QFontDialog::getFont(&accepted, QFont(ToQt(initial.Face), initial.Points), m_parent);
+    const QFont font = QFontDialog::getFont(&accepted, start, m_parent);
     if (!accepted)
         return std::nullopt;
-    return FontChoice{FromQt(font.family()), font.pointSize()};
+    return FontChoice{FromQt(font.family()), static_cast<float>(font.pointSizeF())};
 }
 
 Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)

@@ -74,7 +74,7 @@ struct ChosenFile
 struct FontChoice
 {
     std::string Face;
-    int Points = 0;
+    float Points = 0; // a size may have a fraction, 10.5 points
 };
 
 struct Date

@@ -19,6 +19,8 @@ FakeUi::~FakeUi()
         FailTest(std::to_string(m_inputAnswers.size()) + " input answers unused");
     if (!m_fileAnswers.empty())
         FailTest(std::to_string(m_fileAnswers.size()) + " file answers unused");
+    if (!m_colourAnswers.empty() || !m_fontAnswers.empty())
+        FailTest("colour or font answers unused");
     if (BusyDepth != 0)
         FailTest("the busy pointer was left on");
 }
@@ -67,16 +69,32 @@ std::optional<ChosenFile> FakeUi::FileSaveDialog(const FileDialogRequest& reques
     return FileOpenDialog(request);
 }
 
-std::optional<long> FakeUi::ColourDialog(long)
+namespace {
+
+template <typename T> std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers,
+                                                  const char* dialog)
 {
-    FailTest("unexpected colour dialog");
-    return std::nullopt;
+    if (answers.empty()) {
+        FailTest(std::string("unexpected ") + dialog);
+        return std::nullopt;
+    }
+    auto answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
 }
 
-std::optional<FontChoice> FakeUi::FontDialog(const FontChoice&)
+} // namespace
+
+std::optional<long> FakeUi::ColourDialog(long initial)
 {
-    FailTest("unexpected font dialog");
-    return std::nullopt;
+    ColourDialogs.push_back(initial);
+    return NextAnswer(m_colourAnswers, "colour dialog");
+}
+
+std::optional<FontChoice> FakeUi::FontDialog(const FontChoice& initial)
+{
+    FontDialogs.push_back(initial);
+    return NextAnswer(m_fontAnswers, "font dialog");
 }
 
 Status FakeUi::PrinterSetFont(const std::string& face, int points, bool bold)

@@ -42,6 +42,8 @@ public:
     void AnswerMessage(MessageAnswer answer) { m_messageAnswers.push_back(answer); }
     void AnswerInput(std::string text) { m_inputAnswers.push_back(std::move(text)); }
     void AnswerFile(std::optional<ChosenFile> file) { m_fileAnswers.push_back(std::move(file)); }
+    void AnswerColour(std::optional<long> colour) { m_colourAnswers.push_back(colour); }
+    void AnswerFont(std::optional<FontChoice> font) { m_fontAnswers.push_back(std::move(font)); }
     void SetToday(Date today) { m_today = today; }
     void FailPrinterWith(std::string error) { m_printerError = std::move(error); }
     void RemovePrinter() { m_noPrinter = true; }
@@ -52,6 +54,8 @@ public:
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
     std::vector<FileDialogRequest> FileDialogs;
+    std::vector<long> ColourDialogs;      // the colour each one started from
+    std::vector<FontChoice> FontDialogs; // the font each one started from
     std::vector<PrintedLine> Printed; // an empty line has empty text
     std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
     std::optional<std::string> Clipboard;
@@ -85,6 +89,8 @@ private:
     std::deque<MessageAnswer> m_messageAnswers;
     std::deque<std::string> m_inputAnswers;
     std::deque<std::optional<ChosenFile>> m_fileAnswers;
+    std::deque<std::optional<long>> m_colourAnswers;
+    std::deque<std::optional<FontChoice>> m_fontAnswers;
     Date m_today{2026, 3, 14};
     std::optional<std::string> m_printerError;
     bool m_noPrinter = false;
