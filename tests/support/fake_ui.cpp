@@ -71,8 +71,8 @@ std::optional<ChosenFile> FakeUi::FileSaveDialog(const FileDialogRequest& reques
 
 namespace {
 
-template <typename T> std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers,
-                                                  const char* dialog)
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers, const char* dialog)
 {
     if (answers.empty()) {
         FailTest(std::string("unexpected ") + dialog);

@@ -54,10 +54,10 @@ public:
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
     std::vector<FileDialogRequest> FileDialogs;
-    std::vector<long> ColourDialogs;      // the colour each one started from
+    std::vector<long> ColourDialogs;     // the colour each one started from
     std::vector<FontChoice> FontDialogs; // the font each one started from
-    std::vector<PrintedLine> Printed; // an empty line has empty text
-    std::vector<std::size_t> JobEnds; // the number of lines printed when each job ended
+    std::vector<PrintedLine> Printed;    // an empty line has empty text
+    std::vector<std::size_t> JobEnds;    // the number of lines printed when each job ended
     std::optional<std::string> Clipboard;
     // What each document asked about held at that moment; missing when it did not exist.
     std::vector<std::optional<std::string>> LookedUp;
