@@ -49,13 +49,18 @@ Status PrepareDataFolder(const fs::path& folder)
 
 Status InstallDataFiles(const fs::path& resourceFolder, const fs::path& folder)
 {
-    for (const char* name : {"graphics", "px_help", "gofore.jpg"}) {
+    // The help pages are the program's own and follow the installed version; the
+    // graphics and the link image may have been replaced by the user's own.
+    const std::pair<const char*, fs::copy_options> installed[] = {
+        {"graphics", fs::copy_options::skip_existing},
+        {"gofore.jpg", fs::copy_options::skip_existing},
+        {"px_help", fs::copy_options::overwrite_existing}};
+    for (const auto& [name, rule] : installed) {
         const fs::path source = resourceFolder / name;
         if (!Exists(source))
             continue;
         std::error_code error;
-        fs::copy(source, folder / name,
-                 fs::copy_options::recursive | fs::copy_options::skip_existing, error);
+        fs::copy(source, folder / name, fs::copy_options::recursive | rule, error);
         if (error)
             return Status::Failure("Could not copy \"" + ShownPath(source) + "\" into \"" +
                                        ShownPath(folder) + "\": " + error.message(),

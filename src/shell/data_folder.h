@@ -15,8 +15,8 @@ std::string DataPathText(const fs::path& folder);
 // The failure text names the folder.
 Status PrepareDataFolder(const fs::path& folder);
 
-// Copies the installed files that are missing from the data folder; files the
-// user already has are never written over.
+// Copies the installed files that are missing from the data folder; graphics the
+// user already has are never written over, the help pages are brought up to date.
 Status InstallDataFiles(const fs::path& resourceFolder, const fs::path& folder);
 
 // Into a folder without any catalogue, puts the starter catalogue as new data

@@ -42,17 +42,19 @@ TEST(PrepareDataFolder, AFileInThePlaceOfTheFolderIsRefusedByName)
     EXPECT_EQ(folder.Read("notes.txt"), "mine");
 }
 
-TEST(InstallDataFiles, CopiesWhatIsMissingAndNeverWritesOverTheUsersFiles)
+TEST(InstallDataFiles, CopiesWhatIsMissingKeepsTheUsersGraphicsAndUpdatesTheHelp)
 {
     TestFolder folder;
     fs::create_directory(folder.File("graphics"));
     folder.Write("graphics/topsample.gif", "my own banner");
+    fs::create_directory(folder.File("px_help"));
+    folder.Write("px_help/help.htm", "an older guide");
     ASSERT_TRUE(InstallDataFiles(kInstalled, folder.Path()));
     EXPECT_EQ(folder.Read("graphics/topsample.gif"), "my own banner");
     EXPECT_TRUE(folder.Exists("graphics/backsample.gif"));
     EXPECT_TRUE(folder.Exists("graphics/sidesample.gif"));
     EXPECT_TRUE(folder.Exists("gofore.jpg"));
-    EXPECT_TRUE(folder.Exists("px_help/help.htm"));
+    EXPECT_NE(folder.Read("px_help/help.htm"), "an older guide");
 }
 
 TEST(DeliverStarterCatalogue, GoesOnlyIntoAFolderWithoutAnyCatalogue)
