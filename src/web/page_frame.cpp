@@ -1,0 +1,79 @@
+#include "web/page_frame.h"
+
+#include "text/fields.h"
+#include "text/lines.h"
+#include "web/page_names.h"
+#include "web/style_block.h"
+
+namespace pantrix {
+namespace {
+
+std::string Line(std::string_view text)
+{
+    return std::string(text) + kCrLf;
+}
+
+// A background graphic replaces the background colour unless the page is plain;
+// a flag that is neither "Y" nor "N" leaves the body line out.
+std::string BodyLine(const SettingsRecord& settings, const std::string& background)
+{
+    switch (ReadFlag(settings.PlainBackground)) {
+    case Flag::Yes: return Line("<body>");
+    case Flag::No:
+        if (Trim(settings.BackGraphicPath).empty())
+            return Line("<body>");
+        return Line("<body background=\"" + background + "\">");
+    case Flag::Neither: return {};
+    }
+    return {};
+}
+
+} // namespace
+
+FrameGraphics CopiedGraphics(const SettingsRecord& settings)
+{
+    return {GraphicName(settings.BackGraphicPath), GraphicName(settings.TopGraphicPath),
+            GraphicName(settings.SideGraphicPath)};
+}
+
+FrameGraphics GraphicsWhereTheyLie(const SettingsRecord& settings)
+{
+    return {std::string(Trim(settings.BackGraphicPath)), std::string(Trim(settings.TopGraphicPath)),
+            std::string(Trim(settings.SideGraphicPath))};
+}
+
+bool ShowsTopGraphic(const SettingsRecord& settings)
+{
+    return ReadFlag(settings.UseTopGraphic) == Flag::Yes && !Trim(settings.TopGraphicPath).empty();
+}
+
+bool ShowsSideGraphic(const SettingsRecord& settings)
+{
+    return ReadFlag(settings.UseSideGraphic) == Flag::Yes &&
+           !Trim(settings.SideGraphicPath).empty();
+}
+
+std::string FrameHead(const SettingsRecord& settings, const FrameGraphics& graphics,
+                      std::string_view afterTop)
+{
+    std::string head = Line("<html>") + Line("<head>") + Line(BuildStyleBlock(settings)) +
+                       Line("</head>") + BodyLine(settings, graphics.Back);
+    head += Line("<table align=\"center\" width=\"" + std::string(Trim(settings.PageWidth)) +
+                 "\"><tr><td>");
+    if (ShowsTopGraphic(settings))
+        head += Line("<img src=\"" + graphics.Top + "\">" + std::string(afterTop));
+    if (ShowsSideGraphic(settings))
+        head += Line("<table><tr><td valign=\"top\"><img src=\"" + graphics.Side +
+                     "\"></td><td valign=\"top\">");
+    return head + Line(kFullWidthTable);
+}
+
+std::string FrameEnd(const SettingsRecord& settings)
+{
+    std::string end;
+    if (ShowsSideGraphic(settings))
+        end += Line("</td></tr></table>");
+    return end + Line("</td></tr></table>") + Line("</body></html>");
+}
+
+} // namespace pantrix

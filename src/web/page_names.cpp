@@ -1,0 +1,60 @@
+#include "web/page_names.h"
+
+#include "text/cp1252.h"
+#include "text/fields.h"
+
+namespace pantrix {
+namespace {
+
+char LowerByte(char byte)
+{
+    const auto c = static_cast<unsigned char>(byte);
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) // À..Þ except ×
+        return static_cast<char>(c + 0x20);
+    switch (c) {
+    case 0x8A: return '\x9A'; // Š
+    case 0x8C: return '\x9C'; // Œ
+    case 0x8E: return '\x9E'; // Ž
+    case 0x9F: return '\xFF'; // Ÿ
+    default: return byte;
+    }
+}
+
+std::size_t LastSeparator(std::string_view path)
+{
+    return path.find_last_of("/\\");
+}
+
+} // namespace
+
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = LowerByte(c);
+    return lower;
+}
+
+std::string PageName(std::string_view recipe)
+{
+    return LowerCase(recipe) + ".htm";
+}
+
+fs::path PageFile(const fs::path& folder, std::string_view recipe)
+{
+    return folder / ToUtf8(PageName(recipe));
+}
+
+std::string GraphicName(std::string_view path)
+{
+    const std::string_view trimmed = Trim(path);
+    const std::size_t separator = LastSeparator(trimmed);
+    return LowerCase(separator == std::string_view::npos ? trimmed : trimmed.substr(separator + 1));
+}
+
+bool HasFolder(std::string_view path)
+{
+    return LastSeparator(Trim(path)) != std::string_view::npos;
+}
+
+} // namespace pantrix

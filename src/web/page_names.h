@@ -1,0 +1,27 @@
+// The names generated pages and their graphics go by. Only these file names are
+// lower-cased; the folder they are put in keeps the case it was chosen with, as
+// this file system tells the two spellings apart.
+#pragma once
+
+#include "platform/files.h"
+
+#include <string>
+#include <string_view>
+
+namespace pantrix {
+
+// Lower case of a Windows-1252 text, accented letters included.
+std::string LowerCase(std::string_view text);
+
+// A recipe's page: its name in lower case and ".htm", as links name it. The file
+// is named in UTF-8, as the recipe's own files are.
+std::string PageName(std::string_view recipe);
+fs::path PageFile(const fs::path& folder, std::string_view recipe);
+
+// A graphic as pages beside their copies name it: the lower-cased text after the
+// last "/" or "\" of its trimmed path, or the whole text without a separator.
+std::string GraphicName(std::string_view path);
+// Whether the path names a file in a folder, so that a copy can be made of it.
+bool HasFolder(std::string_view path);
+
+} // namespace pantrix
