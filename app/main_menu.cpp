@@ -55,15 +55,18 @@ const std::array kRecipesMenu = {
               G::Recipe},
     MenuEntry{"mu_RenameRecipe", "Re-Name a Recipe", "", &S::mu_RenameRecipe_Click, G::Recipe},
     kSeparator,
-    MenuEntry{"mu_MakeSinglePage", "Make Single Web Page", "", nullptr, G::Recipe},
-    MenuEntry{"mu_MakeIndex", "Make Index, Do Not Change Page Style", "", nullptr, G::Recipe},
-    MenuEntry{"mu_MakeIndexApplyStyle", "Make Index, Apply Current Style to All", "", nullptr,
+    MenuEntry{"mu_MakeSinglePage", "Make Single Web Page", "", &S::mu_MakeSinglePage_Click,
               G::Recipe},
-    MenuEntry{"mu_MakeAll", "Make Pages and Index for All Recipes", "", nullptr, G::Recipe},
+    MenuEntry{"mu_MakeIndex", "Make Index, Do Not Change Page Style", "", &S::mu_MakeIndex_Click,
+              G::Recipe},
+    MenuEntry{"mu_MakeIndexApplyStyle", "Make Index, Apply Current Style to All", "",
+              &S::mu_MakeIndexApplyStyle_Click, G::Recipe},
+    MenuEntry{"mu_MakeAll", "Make Pages and Index for All Recipes", "", &S::mu_MakeAll_Click,
+              G::Recipe},
 };
 
 const std::array kOptionsMenu = {
-    MenuEntry{"mu_WebStyle", "Adjust Web Page Style", "", nullptr},
+    MenuEntry{"mu_WebStyle", "Adjust Web Page Style", "", &S::mu_WebStyle_Click},
     kSeparator,
     MenuEntry{"MU_LP", "Large Print", "", &S::MU_LP_Click, G::Toggle},
     MenuEntry{"mu_Print2Columns", "Print 2 Columns", "", &S::mu_Print2Columns_Click, G::Toggle},
@@ -76,10 +79,10 @@ const std::array kOptionsMenu = {
 };
 
 const std::array kHelpMenu = {
-    MenuEntry{"MU_Inst", "Contents", "F1", nullptr},
-    MenuEntry{"MU_About", "&About", "", nullptr},
-    MenuEntry{"MU_BrowseDefault", "Visit Quillfield Website", "", nullptr},
-    MenuEntry{"MU_HostBrowse", "Visit (host) Website", "", nullptr},
+    MenuEntry{"MU_Inst", "Contents", "F1", &S::MU_Inst_Click},
+    MenuEntry{"MU_About", "&About", "", &S::MU_About_Click},
+    MenuEntry{"MU_BrowseDefault", "Visit Quillfield Website", "", &S::MU_BrowseDefault_Click},
+    MenuEntry{"MU_HostBrowse", "Visit (host) Website", "", &S::MU_HostBrowse_Click},
 };
 
 const std::array kMenus = {

@@ -203,10 +203,12 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
          &MainScreen::mu_GetIngredients_Click, 0, 2, 1},
         {"SaveMacro", "Save List", "Save your shopping list as ingredients for this recipe",
          &MainScreen::mu_SaveIngredients_Click, 1, 0, 1},
-        {"btn_Web1", "Web Page", "Make a web page for current recipe", nullptr, 1, 1, 1},
-        {"btn_WebIndex", "Web Index", "Make an index page for all your recipe pages", nullptr, 1, 2,
-         1},
-        {"btn_PageStyle", "Page Style", "Adjust web page style settings", nullptr, 2, 0, 3},
+        {"btn_Web1", "Web Page", "Make a web page for current recipe",
+         &MainScreen::mu_MakeSinglePage_Click, 1, 1, 1},
+        {"btn_WebIndex", "Web Index", "Make an index page for all your recipe pages",
+         &MainScreen::mu_MakeIndex_Click, 1, 2, 1},
+        {"btn_PageStyle", "Page Style", "Adjust web page style settings",
+         &MainScreen::mu_WebStyle_Click, 2, 0, 3},
     };
     for (const FrameButton& spec : specs)
         AddButton(this, buttons, spec);

@@ -90,6 +90,15 @@ public slots:
     void mu_PrintRecipe_Click();
     void mu_ClipNotes_Click();
     void File1_Click(int row);
+    void mu_MakeSinglePage_Click();
+    void mu_MakeIndex_Click();
+    void mu_MakeIndexApplyStyle_Click();
+    void mu_MakeAll_Click();
+    void mu_WebStyle_Click();
+    void MU_Inst_Click();
+    void MU_About_Click();
+    void MU_BrowseDefault_Click();
+    void MU_HostBrowse_Click();
     void EditorBox_Change();
     // The desktop session ends or the program is told to stop: the settings and
     // Today's List are stored without a question, and the program ends.

@@ -2,6 +2,7 @@
 // shows what changed.
 #include "app/main_screen.h"
 
+#include "app/config_form.h"
 #include "app/name_list_model.h"
 #include "app/text_bridge.h"
 #include "catalogue/catalogue_view.h"
@@ -14,9 +15,11 @@
 #include "output/list_output.h"
 #include "output/recipe_output.h"
 #include "recipes/recipe_commands.h"
+#include "shell/help_commands.h"
 #include "shell/options.h"
 #include "shell/start_up.h"
 #include "shell/views.h"
+#include "web/web_commands.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -299,6 +302,61 @@ void MainScreen::EditorBox_Change()
 {
     m_editorShown = FromEditorText(m_editorBox->toPlainText());
     EditRecipeText(m_state, m_editorShown);
+}
+
+} // namespace pantrix
+
+namespace pantrix {
+
+// Making the index opens each recipe in turn, so the recipe view shows the last.
+void MainScreen::mu_MakeSinglePage_Click()
+{
+    MakeSingleWebPage(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_MakeIndex_Click()
+{
+    MakeIndex(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_MakeIndexApplyStyle_Click()
+{
+    MakeIndexApplyStyle(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_MakeAll_Click()
+{
+    MakeAllPages(m_state, m_ui);
+    RenderRecipes();
+}
+
+void MainScreen::mu_WebStyle_Click()
+{
+    ConfigForm form(m_state, m_ui, this);
+    form.exec();
+}
+
+void MainScreen::MU_Inst_Click()
+{
+    ShowHelpContents(m_state, m_ui);
+}
+
+void MainScreen::MU_About_Click()
+{
+    ShowAbout(m_state, m_ui);
+}
+
+void MainScreen::MU_BrowseDefault_Click()
+{
+    VisitMakerWebsite(m_state, m_ui);
+}
+
+void MainScreen::MU_HostBrowse_Click()
+{
+    VisitHostWebsite(m_state, m_ui);
 }
 
 } // namespace pantrix
