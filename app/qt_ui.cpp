@@ -139,7 +139,13 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
 
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(m_parent, ToQt(request.Title), QFile::decodeName(request.Folder.c_str()),
+    // A folder that is gone opens the dialog in the nearest one still there.
+    std::filesystem::path folder = request.Folder;
+    std::error_code ignored;
+    while (!folder.empty() && !std::filesystem::is_directory(folder, ignored) &&
+           folder != folder.parent_path())
+        folder = folder.parent_path();
+    QFileDialog dialog(m_parent, ToQt(request.Title), QFile::decodeName(folder.c_str()),
                        FilterText(request.Filters));
     dialog.setAccessibleName(ToQt(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -30,10 +30,14 @@ bool ChooseWebFolder(MainScreenState& s, Ui& ui, std::string presetName)
 {
     const std::string_view last = Trim(s.Settings.WebPagesFolder);
     const bool same = !s.WebFolder.empty() && last == DataPathText(s.WebFolder);
-    const auto chosen = ui.FileSaveDialog({"Save As...",
-                                           {{"Web Pages", "*.htm"}},
-                                           same ? s.WebFolder : LocalPath(s, last),
-                                           std::move(presetName)});
+    const fs::path start = same ? s.WebFolder : LocalPath(s, last);
+    // The first time, the pages' own folder in the data folder is made ready.
+    if (start == s.DataFolder / "webpages") {
+        std::error_code ignored;
+        fs::create_directory(start, ignored);
+    }
+    const auto chosen =
+        ui.FileSaveDialog({"Save As...", {{"Web Pages", "*.htm"}}, start, std::move(presetName)});
     if (!chosen || chosen->FileName.empty())
         return false;
     s.WebFolder = chosen->FullPath.parent_path();
