@@ -32,7 +32,7 @@ bool ChooseWebFolder(MainScreenState& s, Ui& ui, std::string presetName)
     const bool same = !s.WebFolder.empty() && last == DataPathText(s.WebFolder);
     const fs::path start = same ? s.WebFolder : LocalPath(s, last);
     // The first time, the pages' own folder in the data folder is made ready.
-    if (start == s.DataFolder / "webpages") {
+    if ((start / "").lexically_normal() == (s.DataFolder / "webpages" / "").lexically_normal()) {
         std::error_code ignored;
         fs::create_directory(start, ignored);
     }
