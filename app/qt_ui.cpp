@@ -12,6 +12,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -103,6 +104,30 @@ QStringList Arguments(const std::string& parameters)
     for (auto match = part.globalMatch(text); match.hasNext();)
         arguments << match.next().captured(1);
     return arguments;
+}
+
+// The program of the desktop entry the desktop names for the document's type:
+// the first word of its Exec line, found on the search path.
+QString AssociatedProgram(const QString& document)
+{
+    QMimeDatabase types;
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"),
+                 types.mimeTypeForFile(document, QMimeDatabase::MatchExtension).name()});
+    if (!query.waitForFinished(3000) || query.exitCode() != 0)
+        return {};
+    const QString entryName = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+    const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entryName);
+    QFile file(entry);
+    if (entryName.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("Exec=")))
+            return QStandardPaths::findExecutable(QProcess::splitCommand(line.mid(5)).value(0));
+    }
+    return {};
 }
 
 } // namespace
@@ -276,12 +301,14 @@ void QtUi::ClipboardSetText(const std::string& text)
     QGuiApplication::clipboard()->setText(ToQt(text));
 }
 
-std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem::path&)
+std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem::path& document)
 {
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty())
+    QString program = AssociatedProgram(QFile::decodeName(document.c_str()));
+    if (program.isEmpty())
+        program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (program.isEmpty())
         return std::nullopt;
-    return std::filesystem::path(QFile::encodeName(opener).toStdString());
+    return std::filesystem::path(QFile::encodeName(program).toStdString());
 }
 
 bool QtUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
