@@ -1,8 +1,10 @@
 #include "web/page_graphics.h"
 
+#include "platform/ui.h"
 #include "state/main_screen_state.h"
 #include "text/cp1252.h"
 #include "text/fields.h"
+#include "text/lines.h"
 #include "web/generated_file.h"
 #include "web/index_page.h"
 #include "web/page_frame.h"
@@ -113,6 +115,18 @@ bool LooksLikePicture(std::string_view bytes)
         if (bytes.starts_with(signature))
             return true;
     return false;
+}
+
+void ShowPictureProblems(Ui& ui, const std::vector<std::string>& problems,
+                         const std::string& heading, std::string title)
+{
+    if (problems.empty())
+        return;
+    std::string text = heading + kCrLf;
+    for (const std::string& problem : problems)
+        text += kCrLf + problem;
+    ui.ShowMessage(
+        {text, std::move(title), MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace pantrix

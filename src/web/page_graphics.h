@@ -10,6 +10,8 @@
 
 namespace pantrix {
 
+class Ui;
+
 struct MainScreenState;
 
 // Where a file or folder named in the settings lies. A path inside the data
@@ -21,6 +23,10 @@ fs::path LocalPath(const MainScreenState& s, std::string_view path);
 // folder, each under its page name, whether the style shows it or not. A graphic
 // without a folder in its path is not copied. Returns a line for each picture the
 // pages show (the link image only when `linkShown`) that will not appear on them.
+// Lists the pictures that will not show, under a heading, when there are any.
+void ShowPictureProblems(Ui& ui, const std::vector<std::string>& problems,
+                         const std::string& heading, std::string title);
+
 std::vector<std::string> CopyPageGraphics(const MainScreenState& s, const fs::path& folder,
                                           bool linkShown);
 

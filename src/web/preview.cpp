@@ -24,17 +24,6 @@ constexpr std::string_view kSampleRows[] = {
     "</table>",
 };
 
-void ShowPictureProblems(Ui& ui, const std::vector<std::string>& problems)
-{
-    if (problems.empty())
-        return;
-    std::string text = "These pictures will not show on the sample page:" + kCrLf;
-    for (const std::string& problem : problems)
-        text += kCrLf + problem;
-    ui.ShowMessage(
-        {text, "Preview", MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
-}
-
 } // namespace
 
 std::string PreviewPage(const SettingsRecord& settings)
@@ -50,7 +39,8 @@ void ShowStylePreview(MainScreenState& s, Ui& ui)
     const fs::path file = s.DataFile(kPreviewName);
     if (Status written = WriteGenerated(file, PreviewPage(s.Settings)); !written)
         return ShowFailure(ui, written);
-    ShowPictureProblems(ui, GraphicProblems(s));
+    ShowPictureProblems(ui, GraphicProblems(s),
+                        "These pictures will not show on the sample page:", "Preview");
     RunBrowser(s, ui, file);
 }
 

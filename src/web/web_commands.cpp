@@ -63,17 +63,6 @@ bool WritePage(const MainScreenState& s, Ui& ui, const fs::path& page)
     return written.ok();
 }
 
-void ShowPictureProblems(Ui& ui, const std::vector<std::string>& problems)
-{
-    if (problems.empty())
-        return;
-    std::string text = "The pages are made, but these pictures will not show on them:" + kCrLf;
-    for (const std::string& problem : problems)
-        text += kCrLf + problem;
-    ui.ShowMessage(
-        {text, "Web Pages", MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
-}
-
 void Finish(MainScreenState& s, Ui& ui, const fs::path& shown, bool linkShown)
 {
     std::vector<std::string> problems;
@@ -81,7 +70,8 @@ void Finish(MainScreenState& s, Ui& ui, const fs::path& shown, bool linkShown)
         BusyPointer busy(ui);
         problems = CopyPageGraphics(s, s.WebFolder, linkShown);
     }
-    ShowPictureProblems(ui, problems);
+    ShowPictureProblems(
+        ui, problems, "The pages are made, but these pictures will not show on them:", "Web Pages");
     RunBrowser(s, ui, shown);
 }
 
