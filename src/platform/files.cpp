@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/file_system.h"
 #include "text/cp1252.h"
 
 #include <algorithm>
@@ -11,6 +12,11 @@
 
 namespace pantrix {
 namespace {
+
+FileSystem& System()
+{
+    return CurrentFileSystem();
+}
 
 // A failure naming the file, with the system's error number.
 Status Failed(const fs::path& file, std::string_view action, int number)
@@ -45,9 +51,11 @@ private:
 bool WriteAll(int fd, std::string_view content)
 {
     while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
+        const ssize_t written = System().Write(fd, content.data(), content.size());
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = ENOSPC; // a write that takes nothing says why only by its count
         if (written <= 0)
             return false;
         content.remove_prefix(static_cast<std::size_t>(written));
@@ -81,20 +89,52 @@ Result<std::string> ReadOpenFile(int fd, const fs::path& file)
 Status SyncFolder(const fs::path& folder)
 {
     FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!fd.valid() || ::fsync(fd.get()) != 0)
+    if (!fd.valid() || System().SyncFolder(fd.get()) != 0)
         return Failed(folder, "sync", errno);
     return Status::Ok();
+}
+
+// Called after a rename has put the new file in place.
+Status SyncFolderAfterRename(const fs::path& folder)
+{
+    Status synced = SyncFolder(folder);
+    if (synced)
+        return synced;
+    return Status::Unsynced(synced.error() + " - the new file is saved, but may not survive a "
+                                             "power cut.",
+                            synced.number());
+}
+
+fs::path FolderOf(const fs::path& file)
+{
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// The content in a complete twin beside the file, ready to be renamed over it.
+Result<fs::path> WriteTwin(const fs::path& file, std::string_view content, bool synced)
+{
+    std::string twinName = (FolderOf(file) / ("." + file.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(System().MakeTwin(twinName.data()));
+    if (!fd.valid())
+        return Failed(file, "write", errno);
+    const fs::path twin(twinName);
+    struct stat old
+    {
+    };
+    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    if (System().SetMode(fd.get(), mode) != 0 || !WriteAll(fd.get(), content) ||
+        (synced && System().Sync(fd.get()) != 0) || System().Close(fd.release()) != 0) {
+        const int error = errno;
+        (void)System().Remove(twin.c_str());
+        return Failed(file, "write", error);
+    }
+    return twin;
 }
 
 bool SameAsciiLetters(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; };
     return std::ranges::equal(a, b, {}, lower, lower);
-}
-
-fs::path FolderOf(const fs::path& file)
-{
-    return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
 } // namespace
@@ -125,7 +165,7 @@ Result<std::string> ReadOrCreateFile(const fs::path& file)
         return ReadOpenFile(fd.get(), file);
     if (errno != ENOENT)
         return Failed(file, "read", errno);
-    FileDescriptor created(::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    FileDescriptor created(System().Open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
     if (!created.valid())
         return Failed(file, "create", errno);
     return std::string();
@@ -133,7 +173,7 @@ Result<std::string> ReadOrCreateFile(const fs::path& file)
 
 Status CreateIfMissing(const fs::path& file)
 {
-    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    FileDescriptor fd(System().Open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
     if (!fd.valid())
         return Failed(file, errno == EISDIR ? "read" : "create", errno);
     return Status::Ok();
@@ -153,29 +193,63 @@ Result<std::uintmax_t> FileLength(const fs::path& file)
 
 Status ReplaceFile(const fs::path& file, std::string_view content, Durability durability)
 {
-    const fs::path folder = FolderOf(file);
-    std::string twinName = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(twinName.data()));
-    if (!fd.valid())
-        return Failed(file, "write", errno);
-    const fs::path twin(twinName);
-    struct stat old
-    {
-    };
-    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     const bool synced = durability == Durability::Synced;
-    if (::fchmod(fd.get(), mode) != 0 || !WriteAll(fd.get(), content) ||
-        (synced && ::fsync(fd.get()) != 0)) {
+    auto twin = WriteTwin(file, content, synced);
+    if (!twin)
+        return twin.status();
+    if (System().Rename(twin.value().c_str(), file.c_str()) != 0) {
         const int error = errno;
-        ::unlink(twin.c_str());
+        (void)System().Remove(twin.value().c_str());
         return Failed(file, "write", error);
     }
-    if (::close(fd.release()) != 0 || ::rename(twin.c_str(), file.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(twin.c_str());
-        return Failed(file, "write", error);
+    return synced ? SyncFolderAfterRename(FolderOf(file)) : Status::Ok();
+}
+
+Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
+                            const fs::path& second, std::string_view secondContent)
+{
+    auto firstTwin = WriteTwin(first, firstContent, true);
+    if (!firstTwin)
+        return firstTwin.status();
+    auto secondTwin = WriteTwin(second, secondContent, true);
+    if (!secondTwin) {
+        (void)System().Remove(firstTwin.value().c_str());
+        return secondTwin.status();
     }
-    return synced ? SyncFolder(folder) : Status::Ok();
+    // A second name for the old first file, so that it can be put back by a rename,
+    // which needs no free space, when the second file cannot take its new content.
+    const fs::path kept = FolderOf(first) / ("." + first.filename().string() + ".backup");
+    (void)System().Remove(kept.c_str());
+    const bool hadFirst = System().Link(first.c_str(), kept.c_str()) == 0;
+    const auto removeTwins = [&] {
+        (void)System().Remove(firstTwin.value().c_str());
+        (void)System().Remove(secondTwin.value().c_str());
+        (void)System().Remove(kept.c_str());
+    };
+    if (!hadFirst && errno != ENOENT) {
+        const int error = errno;
+        removeTwins();
+        return Failed(first, "write", error);
+    }
+    if (System().Rename(firstTwin.value().c_str(), first.c_str()) != 0) {
+        const int error = errno;
+        removeTwins();
+        return Failed(first, "write", error);
+    }
+    if (System().Rename(secondTwin.value().c_str(), second.c_str()) != 0) {
+        const int error = errno;
+        const bool putBack = hadFirst ? System().Rename(kept.c_str(), first.c_str()) == 0
+                                      : System().Remove(first.c_str()) == 0;
+        removeTwins();
+        if (!putBack)
+            return Status::Failure(DescribeError(second, "write", error) + " - and \"" +
+                                       ShownPath(first) +
+                                       "\" could not be put back: it holds the new content.",
+                                   error);
+        return Failed(second, "write", error);
+    }
+    (void)System().Remove(kept.c_str());
+    return SyncFolderAfterRename(FolderOf(first));
 }
 
 Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content)
@@ -191,11 +265,17 @@ Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view c
         whole.append(content);
         return ReplaceFile(file, whole);
     }
-    FileDescriptor fd(::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
-    if (!fd.valid() || !WriteAll(fd.get(), content) || ::fsync(fd.get()) != 0) {
+    FileDescriptor fd(System().Open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    if (!fd.valid())
+        return Failed(file, "write", errno);
+    if (!WriteAll(fd.get(), content) || System().Sync(fd.get()) != 0) {
         const int error = errno;
-        // A partial record at the end is ignored by every reader and written over
-        // by the next append, so the file stays readable as it was.
+        // Cut back to the old length, so that a failed append leaves the file as it
+        // was rather than a part of a record longer.
+        if (System().Truncate(fd.get(), static_cast<off_t>(offset)) != 0)
+            return Status::Failure(DescribeError(file, "write", error) +
+                                       " - and it could not be cut back to its old length.",
+                                   error);
         return Failed(file, "write", error);
     }
     return Status::Ok();
@@ -216,18 +296,38 @@ std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view
     return found;
 }
 
+bool IsTwinName(std::string_view name)
+{
+    const std::size_t dot = name.rfind('.');
+    const auto alphanumeric = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    };
+    return name.size() > 1 && name[0] == '.' && dot != std::string_view::npos && dot > 1 &&
+           name.size() - dot == 7 && std::ranges::all_of(name.substr(dot + 1), alphanumeric);
+}
+
+void RemoveStaleTwins(const fs::path& folder)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code unreadable;
+        if (IsTwinName(it->path().filename().native()) && it->is_regular_file(unreadable))
+            (void)RemoveFile(it->path());
+    }
+}
+
 Status RemoveFile(const fs::path& file)
 {
-    if (::unlink(file.c_str()) != 0 && errno != ENOENT)
+    if (System().Remove(file.c_str()) != 0 && errno != ENOENT)
         return Failed(file, "delete", errno);
     return Status::Ok();
 }
 
 Status MoveFile(const fs::path& from, const fs::path& to)
 {
-    if (::rename(from.c_str(), to.c_str()) != 0)
+    if (System().Rename(from.c_str(), to.c_str()) != 0)
         return Failed(from, "move", errno);
-    return SyncFolder(FolderOf(to));
+    return SyncFolderAfterRename(FolderOf(to));
 }
 
 } // namespace pantrix

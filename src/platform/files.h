@@ -36,13 +36,20 @@ Status CreateIfMissing(const fs::path& file);
 Result<std::uintmax_t> FileLength(const fs::path& file);
 
 // Writes the content to a twin in the same folder and renames it over the file,
-// so that the old content stays whole until the new one is complete.
+// so that the old content stays whole until the new one is complete. When only
+// the folder sync after the rename failed, the answer is Status::Unsynced.
 Status ReplaceFile(const fs::path& file, std::string_view content,
                    Durability durability = Durability::Synced);
 
+// Replaces two files that belong together so that they end both old or both
+// new: both twins are written first, then renamed; when the second rename fails,
+// the old first file is put back.
+Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
+                            const fs::path& second, std::string_view secondContent);
+
 // Adds bytes at `offset`, which must be at or before the end of the file; bytes
 // after it are dropped. When the offset is the end, this appends in place and
-// syncs; otherwise the file is replaced.
+// syncs, and a failure cuts the file back to `offset`; otherwise the file is replaced.
 Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content);
 
 // The regular file in the folder whose name equals `name` without regard to ASCII
@@ -50,6 +57,13 @@ Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view c
 // spelling wins; among the others the first in byte order, so that the folder's
 // listing order never decides.
 std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view name);
+
+// A hidden twin's name: "." + the file's name + "." + six letters or digits.
+bool IsTwinName(std::string_view name);
+
+// Removes the twins a crash, or a removal that failed, left in the folder. Only
+// while no save is under way: a twin in use would go with them.
+void RemoveStaleTwins(const fs::path& folder);
 
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step

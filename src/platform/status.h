@@ -18,8 +18,19 @@ public:
         return Status(std::move(error), number);
     }
 
-    bool ok() const { return !m_error.has_value(); }
+    // The new file is in place, but the folder could not be synced after it, so a
+    // power cut may still bring back the old one. It counts as written: a caller
+    // that took it for "not written" would undo half of a change of two files.
+    static Status Unsynced(std::string note, int number)
+    {
+        Status status(std::move(note), number);
+        status.m_unsynced = true;
+        return status;
+    }
+
+    bool ok() const { return !m_error.has_value() || m_unsynced; }
     explicit operator bool() const { return ok(); }
+    bool durable() const { return !m_error.has_value(); }
     const std::string& error() const { return *m_error; }
     int number() const { return m_number; }
 
@@ -28,6 +39,7 @@ private:
     Status(std::string error, int number) : m_error(std::move(error)), m_number(number) {}
     std::optional<std::string> m_error;
     int m_number = 0;
+    bool m_unsynced = false;
 };
 
 template <typename T> class [[nodiscard]] Result
