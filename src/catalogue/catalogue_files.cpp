@@ -59,15 +59,11 @@ void ForEachCategoryWithItems(
     }
 }
 
-Status ReplaceCatalogue(const MainScreenState& s, const RecordBlock& oldItems,
-                        std::string_view newItems, std::string_view newCategories)
+Status ReplaceCatalogue(const MainScreenState& s, std::string_view newItems,
+                        std::string_view newCategories)
 {
-    if (Status items = ItemFile(s).ReplaceAll(newItems); !items)
-        return items;
-    Status categories = CategoryFile(s).ReplaceAll(newCategories);
-    if (!categories)
-        (void)ItemFile(s).ReplaceAll(oldItems.WholeRecords());
-    return categories;
+    return ReplaceFilesTogether(s.DataFile(kItemFile), newItems, s.DataFile(kCategoryFile),
+                                newCategories);
 }
 
 } // namespace pantrix

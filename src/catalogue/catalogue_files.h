@@ -40,9 +40,9 @@ void ForEachCategoryWithItems(
     const std::function<void(std::string_view category, const std::vector<std::size_t>& items)>&
         visit);
 
-// Writes the new item file, then the new category file; when the second write
-// fails, the item file is put back as it was, so the two never disagree.
-Status ReplaceCatalogue(const MainScreenState& s, const RecordBlock& oldItems,
-                        std::string_view newItems, std::string_view newCategories);
+// Replaces the item file and the category file together: they end both old or
+// both new, so that no item is left under a category the other file lacks.
+Status ReplaceCatalogue(const MainScreenState& s, std::string_view newItems,
+                        std::string_view newCategories);
 
 } // namespace pantrix

@@ -77,7 +77,7 @@ void EditCategory(MainScreenState& s, Ui& ui)
     for (std::size_t i = 0; i < items.value().Count(); ++i)
         if (isOld(ItemCategory(items.value().At(i))))
             newItems.replace(i * kItemRecordLength, kNameWidth, newName);
-    if (Status written = ReplaceCatalogue(s, items.value(), newItems, newCategories); !written)
+    if (Status written = ReplaceCatalogue(s, newItems, newCategories); !written)
         return ShowFailure(ui, written);
     s.Catalogue.CatEdit = newName;
     s.Catalogue.SelectedCategory = newName;

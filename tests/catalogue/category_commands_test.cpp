@@ -138,11 +138,10 @@ TEST_F(CategoryCommand, ADeletedCategoryAddedAgainShowsItsItemsAgain)
 TEST_F(CategoryCommand, WhenTheCategoryFileCannotBeWrittenTheItemFileIsPutBack)
 {
     const std::string items = folder.Read("std_item.lst");
-    auto block = ItemFile(s).ReadAll();
     fs::remove(folder.File("category.lst"));
     fs::create_directory(folder.File("category.lst"));
     fs::create_directory(folder.File("category.lst/in-the-way"));
-    EXPECT_FALSE(ReplaceCatalogue(s, block.value(), "changed items", Categories({"New"})));
+    EXPECT_FALSE(ReplaceCatalogue(s, "changed items", Categories({"New"})));
     EXPECT_EQ(folder.Read("std_item.lst"), items);
 }
 
