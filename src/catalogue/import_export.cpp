@@ -53,12 +53,40 @@ Result<CatalogueSnapshot> TakeSnapshot(const MainScreenState& s)
     return CatalogueSnapshot{std::move(categories.value()), std::move(items.value())};
 }
 
-void Restore(const MainScreenState& s, const CatalogueSnapshot& snapshot)
+bool HoldsOld(const MainScreenState& s, std::string_view name, const std::string& old)
 {
-    (void)ReplaceFile(s.DataFile(kItemFile), snapshot.Items);
-    (void)ReplaceFile(s.DataFile(kCategoryFile), snapshot.Categories);
-    (void)RemoveFile(s.DataFile(kItemNewFile));
-    (void)RemoveFile(s.DataFile(kCategoryNewFile));
+    auto now = ReadWholeFile(s.DataFile(name));
+    return now && now.value() == old;
+}
+
+// Puts back the catalogue files that differ from the snapshot and removes the
+// ".new" files, which the next start would otherwise take in.
+Status Restore(const MainScreenState& s, const CatalogueSnapshot& snapshot)
+{
+    Status restored = Status::Ok();
+    if (!HoldsOld(s, kItemFile, snapshot.Items) || !HoldsOld(s, kCategoryFile, snapshot.Categories))
+        restored = ReplaceCatalogue(s, snapshot.Items, snapshot.Categories);
+    for (const std::string_view name : {kItemNewFile, kCategoryNewFile})
+        if (Status removed = RemoveFile(s.DataFile(name)); !removed && restored)
+            restored = removed;
+    return restored;
+}
+
+// What the files hold after a failed import whose restore failed as well.
+std::string StateAfterFailedRestore(const MainScreenState& s, const CatalogueSnapshot& snapshot)
+{
+    std::string state;
+    if (!HoldsOld(s, kItemFile, snapshot.Items) || !HoldsOld(s, kCategoryFile, snapshot.Categories))
+        state += "The catalogue could not be put back as it was: it holds part or all of the "
+                 "import." +
+                 kCrLf;
+    for (const std::string_view name : {kItemNewFile, kCategoryNewFile})
+        if (std::error_code error; fs::exists(s.DataFile(name), error))
+            state += std::string(name) +
+                     " is left, and Pantrix! will add it to the catalogue "
+                     "when it next starts." +
+                     kCrLf;
+    return state.empty() ? "The catalogue was not changed." : state;
 }
 
 Status WriteNewFiles(const MainScreenState& s, const CatalogueText& imported)
@@ -124,7 +152,9 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
     if (merged)
         merged = MergeNewFiles(s.DataFolder, ui, MergeMode::Import);
     if (!merged) {
-        Restore(s, snapshot.value());
+        if (Status restored = Restore(s, snapshot.value()); !restored)
+            return ShowImportFailure(ui, merged.error() + kCrLf + restored.error() + kCrLf +
+                                             StateAfterFailedRestore(s, snapshot.value()));
         return ShowImportFailure(ui, merged.error() + kCrLf + "The catalogue was not changed.");
     }
     ClearEditBoxes(s);
