@@ -113,8 +113,13 @@ void ChangePageLength(MainScreenState& s, Ui& ui, int step, const char* title)
     const int offset = std::clamp(s.Settings.PageLengthOffset + step,
                                   int(std::numeric_limits<std::int16_t>::min()),
                                   int(std::numeric_limits<std::int16_t>::max()));
+    const std::int16_t before = s.Settings.PageLengthOffset;
     s.Settings.PageLengthOffset = static_cast<std::int16_t>(offset);
-    SaveConfig(s, ui);
+    // An offset that could not be kept is not announced, nor used until it is.
+    if (Status written = StoreSettings(s); !written) {
+        s.Settings.PageLengthOffset = before;
+        return ShowFailure(ui, written);
+    }
     ui.ShowMessage(Information(
         "Page length is offset from default by " + std::to_string(offset) + " lines.", title));
 }
