@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_view.h"
 #include "catalogue/merge.h"
 #include "lists/list_commands.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "recipes/recipe_commands.h"
 #include "settings/settings_file.h"
@@ -81,6 +82,7 @@ void SetHost(MainScreenState& s)
 void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui)
 {
     s.Catalogue.CatList.clear();
+    RemoveStaleTwins(s.DataFolder);
     MergeNewCatalogue(s.DataFolder, ui, MergeMode::StartUp);
 }
 
