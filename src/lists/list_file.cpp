@@ -32,8 +32,13 @@ std::string FormatListFile(const std::vector<ListEntry>& entries)
         const std::string_view text = Trim(entry.Text);
         if (text.empty())
             continue;
+        // A line that begins with "*" reads as ticked, so an unticked entry that
+        // begins with one keeps a space before it; reading keeps the space, and the
+        // entry's trimmed text is the same. Files without such lines read as before.
         if (entry.Checked)
             bytes += '*';
+        else if (text.front() == '*')
+            bytes += ' ';
         bytes += text;
         bytes += kCrLf;
     }

@@ -14,7 +14,8 @@ namespace pantrix {
 // back sorted as the list shows them.
 std::vector<ListEntry> ParseListFile(std::string_view bytes);
 
-// Entries trimmed, empty ones left out, "*" before ticked ones.
+// Entries trimmed, empty ones left out, "*" before ticked ones, and a space
+// before an unticked one that begins with "*", so that each reads back as itself.
 std::string FormatListFile(const std::vector<ListEntry>& entries);
 
 } // namespace pantrix

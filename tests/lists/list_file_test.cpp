@@ -1,5 +1,7 @@
 #include "lists/list_file.h"
 
+#include "text/fields.h"
+
 #include <gtest/gtest.h>
 
 namespace pantrix {
@@ -15,6 +17,19 @@ TEST(ListFile, TicksAndOrderSurviveAWriteAndARead)
     EXPECT_EQ(bytes, "*Dairy\xB0 Milk\r\nProduce\xB0 Apples\r\n");
     EXPECT_EQ(ParseListFile(bytes),
               (Entries{{"Dairy\xB0 Milk", true}, {"Produce\xB0 Apples", false}}));
+}
+
+TEST(ListFile, EveryEntryReadsBackAsItselfTickedOrNot)
+{
+    for (const std::string text : {"*", " *", " *milk", "**", "* *", "*Sale\xB0 Milk   ", "milk",
+                                   "  milk  ", "x*", "\t*tab"})
+        for (const bool checked : {false, true}) {
+            const Entries read = ParseListFile(FormatListFile({{text, checked}}));
+            ASSERT_EQ(read.size(), 1u) << text;
+            EXPECT_EQ(Trim(read[0].Text), Trim(text)) << text;
+            EXPECT_EQ(read[0].Checked, checked) << text;
+        }
+    EXPECT_EQ(FormatListFile({{"*milk", false}}), " *milk\r\n");
 }
 
 TEST(ListFile, EmptyEntriesAreNotWritten)
