@@ -82,10 +82,7 @@ std::string StateAfterFailedRestore(const MainScreenState& s, const CatalogueSna
                  kCrLf;
     for (const std::string_view name : {kItemNewFile, kCategoryNewFile})
         if (std::error_code error; fs::exists(s.DataFile(name), error))
-            state += std::string(name) +
-                     " is left, and Pantrix! will add it to the catalogue "
-                     "when it next starts." +
-                     kCrLf;
+            state += std::string(name) + " could not be removed from the data folder." + kCrLf;
     return state.empty() ? "The catalogue was not changed." : state;
 }
 
