@@ -95,7 +95,10 @@ int FaultyFileSystem::Link(const char* from, const char* to)
 
 int FaultyFileSystem::Remove(const char* path)
 {
-    return Failing() ? Refused() : ::unlink(path);
+    if (!Failing())
+        return ::unlink(path);
+    m_removalRefused = true;
+    return Refused();
 }
 
 } // namespace pantrix::testing

@@ -24,6 +24,8 @@ public:
 
     std::size_t Calls() const { return m_calls; }
     bool Fired() const { return m_fired; }
+    // A removal was refused, so a twin may be left for start-up to remove.
+    bool RemovalRefused() const { return m_removalRefused; }
 
     int Open(const char* path, int flags, mode_t mode) override;
     int MakeTwin(char* pattern) override;
@@ -46,6 +48,7 @@ private:
     bool m_persistent;
     std::size_t m_calls = 0;
     bool m_fired = false;
+    bool m_removalRefused = false;
 };
 
 } // namespace pantrix::testing
