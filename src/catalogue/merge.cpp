@@ -5,6 +5,7 @@
 #include "platform/ui.h"
 #include "text/lines.h"
 
+#include <cerrno>
 #include <unordered_set>
 
 namespace pantrix {
@@ -16,10 +17,15 @@ const Message kUpgradeQuestion{
         "lists with the new data that came with this version?",
     "Upgrade Installation", MessageIcon::Question, MessageButtons::YesNo, MessageAnswer::Yes};
 
-// Appends the records of `newFile` that none of the records present before the
-// merge equals byte for byte, then deletes `newFile`. New records are not
-// compared with each other, so a repeat inside the new file is kept.
-Status MergeRecords(const fs::path& listFile, const fs::path& newFile, std::size_t length)
+fs::path In(const fs::path& folder, std::string_view name)
+{
+    return folder / std::string(name);
+}
+
+// Appends the records of `newFile` that no record present equals byte for byte.
+// New records are not compared with each other, so a repeat inside the new file
+// is kept. Done again after a stop, it adds nothing twice.
+Status AppendMissingRecords(const fs::path& listFile, const fs::path& newFile, std::size_t length)
 {
     auto present = RecordFile(listFile, length).ReadAll();
     if (!present)
@@ -35,54 +41,103 @@ Status MergeRecords(const fs::path& listFile, const fs::path& newFile, std::size
     for (std::size_t i = 0; i < incoming.value().Count(); ++i)
         if (!known.contains(incoming.value().At(i)))
             added += incoming.value().At(i);
-    if (!added.empty())
-        if (Status appended = RecordFile(listFile, length).Append(added); !appended)
-            return appended;
-    return RemoveFile(newFile);
+    return added.empty() ? Status::Ok() : RecordFile(listFile, length).Append(added);
 }
 
+// While "std_item.new" holds items the next start merges again, so it goes last
+// and a merge stopped at any step is finished then. Categories come before items,
+// so that no new item is ever filed under a category the catalogue lacks.
 Status MergeBoth(const fs::path& folder)
 {
-    if (Status items = MergeRecords(folder / std::string(kItemFile),
-                                    folder / std::string(kItemNewFile), kItemRecordLength);
+    if (Status categories = AppendMissingRecords(
+            In(folder, kCategoryFile), In(folder, kCategoryNewFile), kCategoryRecordLength);
+        !categories)
+        return categories;
+    if (Status items = AppendMissingRecords(In(folder, kItemFile), In(folder, kItemNewFile),
+                                            kItemRecordLength);
         !items)
         return items;
-    return MergeRecords(folder / std::string(kCategoryFile), folder / std::string(kCategoryNewFile),
-                        kCategoryRecordLength);
+    if (Status categories = RemoveFile(In(folder, kCategoryNewFile)); !categories)
+        return categories;
+    return RemoveFile(In(folder, kItemNewFile));
 }
 
-// Each file is moved into place in one step, so a missing "category.new" leaves
-// the old "category.lst" whole instead of deleting it first.
+// The items are the only catalogue delivered, so they are still taken; the
+// missing categories are reported.
+Status TakeItemsWithoutCategories(const fs::path& folder)
+{
+    if (Status items = MoveFile(In(folder, kItemNewFile), In(folder, kItemFile)); !items)
+        return items;
+    return Status::Failure(DescribeError(In(folder, kCategoryNewFile), "read", ENOENT), ENOENT);
+}
+
+// "category.lst" becomes a copy of "category.new" before the items are moved into
+// place: until that move the next start takes the new files again, and after it
+// the copy left behind is removed (RemoveTakenCategories). Either way both files
+// end new.
 Status TakeNewFiles(const fs::path& folder)
 {
-    if (Status items =
-            MoveFile(folder / std::string(kItemNewFile), folder / std::string(kItemFile));
-        !items)
+    std::error_code error;
+    if (!fs::exists(In(folder, kCategoryNewFile), error))
+        return TakeItemsWithoutCategories(folder);
+    auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
+    if (!categories)
+        return categories.status();
+    if (Status copied = ReplaceFile(In(folder, kCategoryFile), categories.value()); !copied)
+        return copied;
+    if (Status items = MoveFile(In(folder, kItemNewFile), In(folder, kItemFile)); !items)
         return items;
-    return MoveFile(folder / std::string(kCategoryNewFile), folder / std::string(kCategoryFile));
+    return RemoveFile(In(folder, kCategoryNewFile));
 }
 
+// A "category.new" equal to "category.lst" is what a take of the new files left
+// when it stopped after moving the items: its content is in place already. Any
+// other "category.new" stays for a later merge.
+Status RemoveTakenCategories(const fs::path& folder)
+{
+    std::error_code error;
+    if (!fs::exists(In(folder, kCategoryNewFile), error))
+        return Status::Ok();
+    auto taken = ReadWholeFile(In(folder, kCategoryNewFile));
+    if (!taken)
+        return taken.status();
+    auto categories = ReadWholeFile(In(folder, kCategoryFile));
+    if (!categories)
+        return categories.status();
+    return taken.value() == categories.value() ? RemoveFile(In(folder, kCategoryNewFile))
+                                               : Status::Ok();
+}
+
+Status DropNewItems(const fs::path& folder)
+{
+    if (Status items = RemoveFile(In(folder, kItemNewFile)); !items)
+        return items;
+    return RemoveTakenCategories(folder);
+}
+
+// "std_item.new" last, so that a drop stopped half way is asked about again
+// rather than leaving new categories behind.
 Status DropNewFiles(const fs::path& folder)
 {
-    if (Status items = RemoveFile(folder / std::string(kItemNewFile)); !items)
-        return items;
-    return RemoveFile(folder / std::string(kCategoryNewFile));
+    if (Status categories = RemoveFile(In(folder, kCategoryNewFile)); !categories)
+        return categories;
+    return RemoveFile(In(folder, kItemNewFile));
 }
 
 } // namespace
 
 Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
 {
-    auto oldLength = FileLength(folder / std::string(kItemFile));
+    auto oldLength = FileLength(In(folder, kItemFile));
     if (!oldLength)
         return oldLength.status();
-    auto newLength = FileLength(folder / std::string(kItemNewFile));
+    auto newLength = FileLength(In(folder, kItemNewFile));
     if (!newLength)
         return newLength.status();
     const bool hasOld = oldLength.value() > 0;
     const bool hasNew = newLength.value() > 0;
     if (hasOld && !hasNew)
-        return RemoveFile(folder / std::string(kItemNewFile));
+        return DropNewItems(folder);
     if (!hasOld && hasNew)
         return TakeNewFiles(folder);
     if (!hasOld && !hasNew)

@@ -19,7 +19,9 @@ enum class MergeMode
 //   no items, new ones:       the new files become the catalogue;
 //   both:                     merged without duplicates (at start-up only if the
 //                             user agrees; otherwise the new files are dropped).
-// A failure is shown to the user; files already in place stay as they are.
+// A failure is shown to the user. A merge stopped by a failure or a crash leaves
+// "std_item.new" in place, and the next start finishes it, so the two catalogue
+// files never stay half merged.
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode);
 
 // The same, with a failure returned instead of shown.

@@ -1,7 +1,10 @@
 #include "catalogue/merge.h"
 
+#include "shell/start_up.h"
+
 #include "support/data_folder.h"
 #include "support/fake_ui.h"
+#include "support/faulty_file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +134,98 @@ TEST_F(Merge, MergingAFileEqualToTheCatalogueAddsNothing)
     MergeNewCatalogue(folder.Path(), ui, MergeMode::Import);
     EXPECT_EQ(folder.Read("std_item.lst"), items);
     EXPECT_EQ(folder.Read("category.lst"), Categories({"Dairy"}));
+}
+
+const std::string kOldCategories = Categories({"Dairy", "Bakery"});
+const std::string kOldItems = Items({{"Dairy", "Milk"}, {"Bakery", "Bread"}});
+const std::string kNewCategories = Categories({"Dairy", "Produce"});
+const std::string kNewItems = Items({{"Produce", "Apples"}, {"Dairy", "Milk"}});
+const std::string kMergedCategories = Categories({"Dairy", "Bakery", "Produce"});
+const std::string kMergedItems =
+    Items({{"Dairy", "Milk"}, {"Bakery", "Bread"}, {"Produce", "Apples"}});
+
+// The folder as a merge stopped after one of its steps leaves it. Both: the
+// user had both catalogues merged; otherwise the new files were taken.
+struct Stopped
+{
+    std::string_view name;
+    std::string categories, items;
+    bool categoryNew, itemNew, both;
+
+    void LayDown(const TestFolder& folder) const
+    {
+        folder.Write("category.lst", categories);
+        folder.Write("std_item.lst", items);
+        if (categoryNew)
+            folder.Write("category.new", kNewCategories);
+        if (itemNew)
+            folder.Write("std_item.new", kNewItems);
+    }
+    friend void PrintTo(const Stopped& stop, std::ostream* out) { *out << stop.name; }
+};
+
+const Stopped kStops[] = {
+    {"BothBeforeAnyStep", kOldCategories, kOldItems, true, true, true},
+    {"BothAfterTheCategories", kMergedCategories, kOldItems, true, true, true},
+    {"BothInsideTheItemAppend", kMergedCategories, kOldItems + "Prod", true, true, true},
+    {"BothAfterTheItems", kMergedCategories, kMergedItems, true, true, true},
+    {"BothAfterRemovingTheNewCategories", kMergedCategories, kMergedItems, false, true, true},
+    {"TakeBeforeAnyStep", kOldCategories, "", true, true, false},
+    {"TakeAfterCopyingTheCategories", kNewCategories, "", true, true, false},
+    {"TakeAfterMovingTheItems", kNewCategories, kNewItems, true, false, false}};
+
+// A start finishes what a stopped merge left: both files merged (or taken), no
+// ".new" file and no twin left.
+void StartAndExpectTheCatalogueWhole(const TestFolder& folder, bool both)
+{
+    FakeUi ui;
+    if (both && folder.Exists("std_item.new"))
+        ui.AnswerMessage(MessageAnswer::Yes);
+    MainScreenState s = folder.State();
+    MergeDeliveredCatalogue(s, ui);
+    EXPECT_EQ(folder.Read("category.lst"), both ? kMergedCategories : kNewCategories);
+    EXPECT_EQ(folder.Read("std_item.lst"), both ? kMergedItems : kNewItems);
+    for (const auto& file : fs::directory_iterator(folder.Path()))
+        EXPECT_EQ(file.path().extension(), ".lst") << file.path();
+}
+
+class StoppedMerge : public ::testing::TestWithParam<Stopped>
+{
+};
+
+TEST_P(StoppedMerge, TheNextStartFinishesIt)
+{
+    TestFolder folder;
+    GetParam().LayDown(folder);
+    StartAndExpectTheCatalogueWhole(folder, GetParam().both);
+}
+
+INSTANTIATE_TEST_SUITE_P(Merge, StoppedMerge, ::testing::ValuesIn(kStops),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Each file-system call of a merge failing in turn: the user is told, or the
+// merge is done; either way the next start finishes it.
+TEST(MergeFaults, AMergeStoppedAtAnyCallIsFinishedAtTheNextStart)
+{
+    const std::pair<Fault, bool> faults[] = {{Fault::NoSpace, true}, {Fault::ShortWrite, false}};
+    for (const Stopped& start : {kStops[0], kStops[5]})
+        for (const auto& [fault, persistent] : faults)
+            for (std::size_t call = 0, calls = 0; call <= calls; ++call) {
+                SCOPED_TRACE(std::string(start.name) + " call " + std::to_string(call));
+                TestFolder folder;
+                start.LayDown(folder);
+                FakeUi ui;
+                {
+                    FaultyFileSystem faulty(call, fault, persistent);
+                    MergeNewCatalogue(folder.Path(), ui, MergeMode::Import);
+                    if (call == 0) // no failure: counts the calls to fail in turn
+                        calls = faulty.Calls();
+                }
+                if (ui.Messages.empty()) {
+                    EXPECT_FALSE(folder.Exists("std_item.new"));
+                }
+                StartAndExpectTheCatalogueWhole(folder, start.both);
+            }
 }
 
 } // namespace
