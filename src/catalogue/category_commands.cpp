@@ -77,8 +77,11 @@ void EditCategory(MainScreenState& s, Ui& ui)
     for (std::size_t i = 0; i < items.value().Count(); ++i)
         if (isOld(ItemCategory(items.value().At(i))))
             newItems.replace(i * kItemRecordLength, kNameWidth, newName);
-    if (Status written = ReplaceCatalogue(s, newItems, newCategories); !written)
-        return ShowFailure(ui, written);
+    const Status written = ReplaceCatalogue(s, newItems, newCategories);
+    if (!written.durable())
+        ShowFailure(ui, written); // when written, it says the change may not survive a power cut
+    if (!written)
+        return;
     s.Catalogue.CatEdit = newName;
     s.Catalogue.SelectedCategory = newName;
     ShowNoCategory(s);
