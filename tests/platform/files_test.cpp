@@ -84,5 +84,30 @@ TEST(MoveAndRemove, MoveReplacesTheTargetAndRemovingAMissingFileIsNoFailure)
     EXPECT_TRUE(RemoveFile(folder.File("nothing.here")));
 }
 
+TEST(StaleTwins, OnlyHiddenTwinsAreRemoved)
+{
+    TestFolder folder;
+    const std::vector<std::pair<std::string, bool>> names = {
+        {".px31.cfg.a8Bz0Q", true}, {".category.lst.backup", true}, {"px31.cfg", false},
+        {".pantrix.lock", false},   {".px31.cfg.a8Bz0", false},     {".px31.cfg.a8-z0Q", false},
+        {"..abcdef", false},        {"Soup.rcp.abcdef", false}};
+    for (const auto& [name, twin] : names)
+        folder.Write(name, "x");
+    RemoveStaleTwins(folder.Path());
+    for (const auto& [name, twin] : names)
+        EXPECT_EQ(folder.Exists(name), !twin) << name;
+}
+
+TEST(ReplaceFilesTogether, BothAreReplacedAndNoTwinIsLeft)
+{
+    TestFolder folder;
+    folder.Write("std_item.lst", "old items");
+    ASSERT_TRUE(ReplaceFilesTogether(folder.File("std_item.lst"), "new items",
+                                     folder.File("category.lst"), "new categories"));
+    EXPECT_EQ(folder.Read("std_item.lst"), "new items");
+    EXPECT_EQ(folder.Read("category.lst"), "new categories");
+    EXPECT_EQ(FilesIn(folder.Path()), 2u);
+}
+
 } // namespace
 } // namespace pantrix
