@@ -5,6 +5,7 @@
 #include "app/session_end.h"
 #include "shell/command_line.h"
 #include "shell/data_folder.h"
+#include "shell/instance_lock.h"
 #include "shell/start_up.h"
 
 #include <QApplication>
@@ -77,12 +78,19 @@ int main(int argc, char* argv[])
 
     QtUi ui;
     ui.SetPrintFile(arguments.PrintFile);
-    if (Status ready = PrepareDataFolder(folder); !ready) {
-        ui.ShowMessage({ready.error() + "\r\n\r\nPantrix! ends without changing anything.",
+    const auto endUnchanged = [&ui](const std::string& error) {
+        ui.ShowMessage({error + "\r\n\r\nPantrix! ends without changing anything.",
                         std::string(kApplicationTitle), MessageIcon::Critical, MessageButtons::Ok,
                         MessageAnswer::Ok});
         return 1;
-    }
+    };
+    if (Status ready = PrepareDataFolder(folder); !ready)
+        return endUnchanged(ready.error());
+    // Held to the end, and taken before anything in the folder is written: a
+    // second Pantrix on the same folder ends here.
+    const Result<InstanceLock> lock = InstanceLock::Take(folder);
+    if (!lock)
+        return endUnchanged(lock.error());
     for (const Status& delivered : {InstallDataFiles(ResourceFolder(), folder),
                                     DeliverStarterCatalogue(ResourceFolder(), folder)})
         if (!delivered)
