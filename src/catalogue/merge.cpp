@@ -44,22 +44,37 @@ Status AppendMissingRecords(const fs::path& listFile, const fs::path& newFile, s
     return added.empty() ? Status::Ok() : RecordFile(listFile, length).Append(added);
 }
 
+// Runs the steps of a merge in order until one fails. A file that is in place
+// but whose folder could not be synced counts as done, so the merge goes on,
+// and its note is kept for the user.
+class Steps
+{
+public:
+    bool Run(const Status& step)
+    {
+        if (!step || (!step.durable() && m_outcome.durable()))
+            m_outcome = step;
+        return step.ok();
+    }
+    const Status& Outcome() const { return m_outcome; }
+
+private:
+    Status m_outcome = Status::Ok();
+};
+
 // While "std_item.new" holds items the next start merges again, so it goes last
 // and a merge stopped at any step is finished then. Categories come before items,
 // so that no new item is ever filed under a category the catalogue lacks.
 Status MergeBoth(const fs::path& folder)
 {
-    if (Status categories = AppendMissingRecords(
-            In(folder, kCategoryFile), In(folder, kCategoryNewFile), kCategoryRecordLength);
-        !categories)
-        return categories;
-    if (Status items = AppendMissingRecords(In(folder, kItemFile), In(folder, kItemNewFile),
-                                            kItemRecordLength);
-        !items)
-        return items;
-    if (Status categories = RemoveFile(In(folder, kCategoryNewFile)); !categories)
-        return categories;
-    return RemoveFile(In(folder, kItemNewFile));
+    Steps steps;
+    steps.Run(AppendMissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile),
+                                   kCategoryRecordLength)) &&
+        steps.Run(AppendMissingRecords(In(folder, kItemFile), In(folder, kItemNewFile),
+                                       kItemRecordLength)) &&
+        steps.Run(RemoveFile(In(folder, kCategoryNewFile))) &&
+        steps.Run(RemoveFile(In(folder, kItemNewFile)));
+    return steps.Outcome();
 }
 
 // The items are the only catalogue delivered, so they are still taken; the
@@ -83,11 +98,11 @@ Status TakeNewFiles(const fs::path& folder)
     auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
     if (!categories)
         return categories.status();
-    if (Status copied = ReplaceFile(In(folder, kCategoryFile), categories.value()); !copied)
-        return copied;
-    if (Status items = MoveFile(In(folder, kItemNewFile), In(folder, kItemFile)); !items)
-        return items;
-    return RemoveFile(In(folder, kCategoryNewFile));
+    Steps steps;
+    steps.Run(ReplaceFile(In(folder, kCategoryFile), categories.value())) &&
+        steps.Run(MoveFile(In(folder, kItemNewFile), In(folder, kItemFile))) &&
+        steps.Run(RemoveFile(In(folder, kCategoryNewFile)));
+    return steps.Outcome();
 }
 
 // A "category.new" equal to "category.lst" is what a take of the new files left
@@ -149,7 +164,7 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
 
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)
 {
-    if (Status outcome = MergeNewFiles(dataFolder, ui, mode); !outcome)
+    if (Status outcome = MergeNewFiles(dataFolder, ui, mode); !outcome.durable())
         ui.ShowMessage({std::to_string(outcome.number()) + kCrLf + outcome.error(),
                         std::string(kApplicationTitle), MessageIcon::None, MessageButtons::Ok,
                         MessageAnswer::Ok});
