@@ -78,12 +78,11 @@ Status DeliverStarterCatalogue(const fs::path& resourceFolder, const fs::path& f
     if (!text)
         return text.status();
     const CatalogueText starter = ParseCatalogueText(text.value());
-    // The category file goes first: the merge acts once the item file is there.
-    if (Status categories =
-            ReplaceFile(folder / std::string(kCategoryNewFile), starter.CategoryRecords);
-        !categories)
-        return categories;
-    return ReplaceFile(folder / std::string(kItemNewFile), starter.ItemRecords);
+    // Both or neither: a category file delivered alone would stop the next start
+    // from delivering the catalogue at all. The category file takes its place
+    // first, as the merge acts once the item file is there.
+    return ReplaceFilesTogether(folder / std::string(kCategoryNewFile), starter.CategoryRecords,
+                                folder / std::string(kItemNewFile), starter.ItemRecords);
 }
 
 } // namespace pantrix

@@ -149,9 +149,8 @@ const std::vector<SavePath> kSavePaths = {
     {"new files",
      {"category.new", "std_item.new"},
      [](Workspace&) {},
-     [](Workspace& w) {
-         Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path()));
-     }},
+     [](Workspace& w) { Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path())); },
+     true},
     {"web page",
      {"soup.htm"},
      [](Workspace& w) {
