@@ -15,16 +15,17 @@ enum class MergeMode
 };
 
 // Decided by the lengths of the two item files alone:
-//   items present, none new:  the new item file is dropped;
+//   items present, none new:  the new item file is dropped (and a "category.new"
+//                             left by a stopped take of new files);
 //   no items, new ones:       the new files become the catalogue;
 //   both:                     merged without duplicates (at start-up only if the
 //                             user agrees; otherwise the new files are dropped).
-// A failure is shown to the user. A merge stopped by a failure or a crash leaves
-// "std_item.new" in place, and the next start finishes it, so the two catalogue
-// files never stay half merged.
+// A failure, or a change that may not survive a power cut, is shown to the user.
+// A merge stopped at any step by a failure or a crash is finished at the next
+// start, so the two catalogue files never stay half merged.
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode);
 
-// The same, with a failure returned instead of shown.
+// The same, with the outcome returned instead of shown.
 Status MergeNewFiles(const fs::path& dataFolder, Ui& ui, MergeMode mode);
 
 } // namespace pantrix
