@@ -14,8 +14,10 @@ Result<InstanceLock> InstanceLock::Take(const fs::path& folder)
     // Not inherited by the programs Pantrix starts (the browser, the help
     // viewer), which may outlive it and would hold the folder locked.
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return Status::Failure(DescribeError(file, "open", errno), errno);
+    if (fd < 0) {
+        const int error = errno;
+        return Status::Failure(DescribeError(file, "open", error), error);
+    }
     // flock, not fcntl: its lock belongs to this open file, so it is released
     // only when this descriptor closes, never by another close in the process.
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0)

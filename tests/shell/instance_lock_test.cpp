@@ -30,6 +30,15 @@ TEST(InstanceLock, ASecondPantrixOnTheFolderIsRefusedUntilTheFirstEnds)
     EXPECT_TRUE(InstanceLock::Take(folder.Path()));
 }
 
+TEST(InstanceLock, ALockFileThatCannotBeOpenedIsNamedInTheFailure)
+{
+    TestFolder folder;
+    fs::create_directory(folder.File(".pantrix.lock"));
+    auto lock = InstanceLock::Take(folder.Path());
+    ASSERT_FALSE(lock);
+    EXPECT_NE(lock.error().find(".pantrix.lock\": Is a directory"), std::string::npos);
+}
+
 TEST(InstanceLock, AProcessThatDiesLeavesTheFolderFree)
 {
     TestFolder folder;
