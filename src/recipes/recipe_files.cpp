@@ -108,7 +108,10 @@ Status MoveRecipe(const fs::path& from, const fs::path& to)
     const Status text = MoveFile(TextFile(from), TextFile(to));
     if (text || Gone(TextFile(from)))
         return Status::Ok();
-    (void)MoveFile(IngredientFile(to), IngredientFile(from));
+    if (Status back = MoveFile(IngredientFile(to), IngredientFile(from)); !back)
+        return Status::Failure(
+            text.error() + " - and the ingredient list could not be put back: " + back.error(),
+            text.number());
     return text;
 }
 

@@ -151,6 +151,14 @@ const std::vector<SavePath> kSavePaths = {
      [](Workspace&) {},
      [](Workspace& w) { Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path())); },
      true},
+    {"rename recipe",
+     {"Soup.rcp", "Soup.txt", "Stew.rcp", "Stew.txt"},
+     OpenSoup,
+     [](Workspace& w) {
+         w.ui.AnswerInput("Stew");
+         RenameRecipe(w.s, w.ui);
+     },
+     true},
     {"web page",
      {"soup.htm"},
      [](Workspace& w) {
