@@ -39,7 +39,13 @@ std::string FormatListFile(const std::vector<ListEntry>& entries)
             bytes += '*';
         else if (text.front() == '*')
             bytes += ' ';
+        const std::size_t start = bytes.size();
         bytes += text;
+        // A line break inside an entry (only a damaged catalogue record holds one)
+        // would read back as two entries, the second perhaps ticked.
+        std::replace_if(
+            bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end(),
+            [](char c) { return c == '\r' || c == '\n'; }, ' ');
         bytes += kCrLf;
     }
     return bytes;

@@ -16,6 +16,7 @@ std::vector<ListEntry> ParseListFile(std::string_view bytes);
 
 // Entries trimmed, empty ones left out, "*" before ticked ones, and a space
 // before an unticked one that begins with "*", so that each reads back as itself.
+// A line break inside an entry is written as a space, to keep it one entry.
 std::string FormatListFile(const std::vector<ListEntry>& entries);
 
 } // namespace pantrix

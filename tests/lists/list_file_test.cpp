@@ -30,6 +30,8 @@ TEST(ListFile, EveryEntryReadsBackAsItselfTickedOrNot)
             EXPECT_EQ(read[0].Checked, checked) << text;
         }
     EXPECT_EQ(FormatListFile({{"*milk", false}}), " *milk\r\n");
+    EXPECT_EQ(ParseListFile(FormatListFile({{"Milk\r*x\n", false}})),
+              (Entries{{"Milk *x ", false}}));
 }
 
 TEST(ListFile, EmptyEntriesAreNotWritten)
