@@ -1,11 +1,7 @@
 #include "support/faulty_file_system.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pantrix::testing {
 
@@ -41,16 +37,6 @@ int FaultyFileSystem::Open(const char* path, int flags, mode_t mode)
     return Failing() ? Refused() : ::open(path, flags, mode);
 }
 
-int FaultyFileSystem::MakeTwin(char* pattern)
-{
-    return Failing() ? Refused() : ::mkstemp(pattern);
-}
-
-int FaultyFileSystem::SetMode(int fd, mode_t mode)
-{
-    return Failing() ? Refused() : ::fchmod(fd, mode);
-}
-
 ssize_t FaultyFileSystem::Write(int fd, const void* bytes, std::size_t count)
 {
     if (!Failing(true))
@@ -60,37 +46,12 @@ ssize_t FaultyFileSystem::Write(int fd, const void* bytes, std::size_t count)
     return ::write(fd, bytes, count / 2);
 }
 
-int FaultyFileSystem::Sync(int fd)
-{
-    return Failing() ? Refused() : ::fsync(fd);
-}
-
-int FaultyFileSystem::SyncFolder(int fd)
-{
-    return Failing() ? Refused() : ::fsync(fd);
-}
-
-int FaultyFileSystem::Truncate(int fd, off_t length)
-{
-    return Failing() ? Refused() : ::ftruncate(fd, length);
-}
-
 int FaultyFileSystem::Close(int fd)
 {
     if (!Failing())
         return ::close(fd);
     ::close(fd); // the system releases the descriptor even when close reports an error
     return Refused();
-}
-
-int FaultyFileSystem::Rename(const char* from, const char* to)
-{
-    return Failing() ? Refused() : ::rename(from, to);
-}
-
-int FaultyFileSystem::Link(const char* from, const char* to)
-{
-    return Failing() ? Refused() : ::link(from, to);
 }
 
 int FaultyFileSystem::Remove(const char* path)

@@ -5,6 +5,11 @@
 
 #include "platform/file_system.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace pantrix::testing {
 
 enum class Fault
@@ -28,20 +33,42 @@ public:
     bool RemovalRefused() const { return m_removalRefused; }
 
     int Open(const char* path, int flags, mode_t mode) override;
-    int MakeTwin(char* pattern) override;
-    int SetMode(int fd, mode_t mode) override;
+    int MakeTwin(char* pattern) override
+    {
+        return Pass([&] { return ::mkstemp(pattern); });
+    }
+    int SetMode(int fd, mode_t mode) override
+    {
+        return Pass([&] { return ::fchmod(fd, mode); });
+    }
     ssize_t Write(int fd, const void* bytes, std::size_t count) override;
-    int Sync(int fd) override;
-    int SyncFolder(int fd) override;
-    int Truncate(int fd, off_t length) override;
+    int Sync(int fd) override
+    {
+        return Pass([&] { return ::fsync(fd); });
+    }
+    int SyncFolder(int fd) override
+    {
+        return Pass([&] { return ::fsync(fd); });
+    }
+    int Truncate(int fd, off_t length) override
+    {
+        return Pass([&] { return ::ftruncate(fd, length); });
+    }
     int Close(int fd) override;
-    int Rename(const char* from, const char* to) override;
-    int Link(const char* from, const char* to) override;
+    int Rename(const char* from, const char* to) override
+    {
+        return Pass([&] { return ::rename(from, to); });
+    }
+    int Link(const char* from, const char* to) override
+    {
+        return Pass([&] { return ::link(from, to); });
+    }
     int Remove(const char* path) override;
 
 private:
     bool Failing(bool isWrite = false); // counts the call
     int Refused() const;
+    template <typename Call> int Pass(Call call) { return Failing() ? Refused() : call(); }
 
     std::size_t m_failingCall;
     Fault m_fault;
