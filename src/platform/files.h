@@ -41,9 +41,10 @@ Result<std::uintmax_t> FileLength(const fs::path& file);
 Status ReplaceFile(const fs::path& file, std::string_view content,
                    Durability durability = Durability::Synced);
 
-// Replaces two files that belong together so that they end both old or both
-// new: both twins are written first, then renamed; when the second rename fails,
-// the old first file is put back.
+// Replaces two files of one folder that belong together so that they end both
+// old or both new: both twins are written first, then renamed; when the second
+// rename fails, the old first file is put back, and a failure to put it back is
+// said in the answer.
 Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
                             const fs::path& second, std::string_view secondContent);
 
