@@ -131,6 +131,31 @@ Result<fs::path> WriteTwin(const fs::path& file, std::string_view content, bool 
     return twin;
 }
 
+// Beside the first file of a pair being replaced together: its old content, and
+// the second file's new content until the second file takes it.
+fs::path PairFile(const fs::path& first, std::string_view role)
+{
+    return FolderOf(first) / ("." + first.filename().string() + "." + std::string(role));
+}
+
+// A pair whose second file never took its new content is put back as it was.
+void PutBackUnfinishedPairs(const fs::path& folder)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().native();
+        const std::string_view suffix = ".commit";
+        if (name.size() <= suffix.size() + 1 || name[0] != '.' || !name.ends_with(suffix))
+            continue;
+        const fs::path first = folder / name.substr(1, name.size() - 1 - suffix.size());
+        const fs::path kept = PairFile(first, "backup");
+        if (std::error_code missing; fs::exists(kept, missing))
+            (void)System().Rename(kept.c_str(), first.c_str());
+        else
+            (void)System().Remove(first.c_str()); // it was new with the pair
+    }
+}
+
 bool SameAsciiLetters(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; };
@@ -208,6 +233,8 @@ Status ReplaceFile(const fs::path& file, std::string_view content, Durability du
 Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
                             const fs::path& second, std::string_view secondContent)
 {
+    const fs::path kept = PairFile(first, "backup");
+    const fs::path pending = PairFile(first, "commit");
     auto firstTwin = WriteTwin(first, firstContent, true);
     if (!firstTwin)
         return firstTwin.status();
@@ -216,37 +243,33 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         (void)System().Remove(firstTwin.value().c_str());
         return secondTwin.status();
     }
-    // A second name for the old first file, so that it can be put back by a rename,
-    // which needs no free space, when the second file cannot take its new content.
-    const fs::path kept = FolderOf(first) / ("." + first.filename().string() + ".backup");
+    const auto failed = [&](const fs::path& file, int error) {
+        for (const fs::path& twin : {firstTwin.value(), secondTwin.value(), pending, kept})
+            (void)System().Remove(twin.c_str());
+        return Failed(file, "write", error);
+    };
+    // While the second file's new content waits under a fixed name, the pair is
+    // not replaced: start-up then puts the first file back from its second name
+    // (or removes it, when there was none), so that a crash at any step leaves
+    // both old or both new. The old first file is put back by a rename, which
+    // needs no free space.
     (void)System().Remove(kept.c_str());
     const bool hadFirst = System().Link(first.c_str(), kept.c_str()) == 0;
-    const auto removeTwins = [&] {
-        (void)System().Remove(firstTwin.value().c_str());
-        (void)System().Remove(secondTwin.value().c_str());
-        (void)System().Remove(kept.c_str());
-    };
-    if (!hadFirst && errno != ENOENT) {
+    if (!hadFirst && errno != ENOENT)
+        return failed(first, errno);
+    if (System().Rename(secondTwin.value().c_str(), pending.c_str()) != 0)
+        return failed(second, errno);
+    if (System().Rename(firstTwin.value().c_str(), first.c_str()) != 0)
+        return failed(first, errno);
+    if (System().Rename(pending.c_str(), second.c_str()) != 0) {
         const int error = errno;
-        removeTwins();
-        return Failed(first, "write", error);
-    }
-    if (System().Rename(firstTwin.value().c_str(), first.c_str()) != 0) {
-        const int error = errno;
-        removeTwins();
-        return Failed(first, "write", error);
-    }
-    if (System().Rename(secondTwin.value().c_str(), second.c_str()) != 0) {
-        const int error = errno;
-        const bool putBack = hadFirst ? System().Rename(kept.c_str(), first.c_str()) == 0
-                                      : System().Remove(first.c_str()) == 0;
-        removeTwins();
-        if (!putBack)
-            return Status::Failure(DescribeError(second, "write", error) + " - and \"" +
-                                       ShownPath(first) +
-                                       "\" could not be put back: it holds the new content.",
-                                   error);
-        return Failed(second, "write", error);
+        if (hadFirst ? System().Rename(kept.c_str(), first.c_str()) == 0
+                     : System().Remove(first.c_str()) == 0)
+            return failed(second, error);
+        return Status::Failure(
+            DescribeError(second, "write", error) + " - and \"" + ShownPath(first) +
+                "\" could not be put back yet; Pantrix! puts it back when it next starts.",
+            error);
     }
     (void)System().Remove(kept.c_str());
     return SyncFolderAfterRename(FolderOf(first));
@@ -308,6 +331,7 @@ bool IsTwinName(std::string_view name)
 
 void RemoveStaleTwins(const fs::path& folder)
 {
+    PutBackUnfinishedPairs(folder);
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code unreadable;

@@ -43,8 +43,8 @@ Status ReplaceFile(const fs::path& file, std::string_view content,
 
 // Replaces two files of one folder that belong together so that they end both
 // old or both new: both twins are written first, then renamed; when the second
-// rename fails, the old first file is put back, and a failure to put it back is
-// said in the answer.
+// rename fails, the old first file is put back, or else by RemoveStaleTwins at
+// the next start.
 Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
                             const fs::path& second, std::string_view secondContent);
 
@@ -62,8 +62,9 @@ std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view
 // A hidden twin's name: "." + the file's name + "." + six letters or digits.
 bool IsTwinName(std::string_view name);
 
-// Removes the twins a crash, or a removal that failed, left in the folder. Only
-// while no save is under way: a twin in use would go with them.
+// Removes the twins a crash, or a removal that failed, left in the folder, after
+// putting back a pair of files that was replaced only half way. Only while no
+// save is under way: a twin in use would go with them.
 void RemoveStaleTwins(const fs::path& folder);
 
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
