@@ -230,6 +230,22 @@ Status ReplaceFile(const fs::path& file, std::string_view content, Durability du
     return synced ? SyncFolderAfterRename(FolderOf(file)) : Status::Ok();
 }
 
+// A second name for the old first file: a hard link, or a copy where the file
+// system has none. False when there is no first file.
+Result<bool> KeepOldFile(const fs::path& first, const fs::path& kept)
+{
+    if (System().Link(first.c_str(), kept.c_str()) == 0)
+        return true;
+    if (errno == ENOENT)
+        return false;
+    auto old = ReadWholeFile(first);
+    if (!old)
+        return old.status();
+    if (Status copied = ReplaceFile(kept, old.value()); !copied)
+        return copied;
+    return true;
+}
+
 Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
                             const fs::path& second, std::string_view secondContent)
 {
@@ -243,9 +259,12 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         (void)System().Remove(firstTwin.value().c_str());
         return secondTwin.status();
     }
-    const auto failed = [&](const fs::path& file, int error) {
+    const auto removeTwins = [&] {
         for (const fs::path& twin : {firstTwin.value(), secondTwin.value(), pending, kept})
             (void)System().Remove(twin.c_str());
+    };
+    const auto failed = [&](const fs::path& file, int error) {
+        removeTwins();
         return Failed(file, "write", error);
     };
     // While the second file's new content waits under a fixed name, the pair is
@@ -254,17 +273,19 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
     // both old or both new. The old first file is put back by a rename, which
     // needs no free space.
     (void)System().Remove(kept.c_str());
-    const bool hadFirst = System().Link(first.c_str(), kept.c_str()) == 0;
-    if (!hadFirst && errno != ENOENT)
-        return failed(first, errno);
+    const auto hadFirst = KeepOldFile(first, kept);
+    if (!hadFirst) {
+        removeTwins();
+        return hadFirst.status();
+    }
     if (System().Rename(secondTwin.value().c_str(), pending.c_str()) != 0)
         return failed(second, errno);
     if (System().Rename(firstTwin.value().c_str(), first.c_str()) != 0)
         return failed(first, errno);
     if (System().Rename(pending.c_str(), second.c_str()) != 0) {
         const int error = errno;
-        if (hadFirst ? System().Rename(kept.c_str(), first.c_str()) == 0
-                     : System().Remove(first.c_str()) == 0)
+        if (hadFirst.value() ? System().Rename(kept.c_str(), first.c_str()) == 0
+                             : System().Remove(first.c_str()) == 0)
             return failed(second, error);
         return Status::Failure(
             DescribeError(second, "write", error) + " - and \"" + ShownPath(first) +
