@@ -149,10 +149,10 @@ void PutBackUnfinishedPairs(const fs::path& folder)
             continue;
         const fs::path first = folder / name.substr(1, name.size() - 1 - suffix.size());
         const fs::path kept = PairFile(first, "backup");
+        // Without its second name the first file is left alone: the commit name
+        // may be only a twin whose removal failed after the put-back.
         if (std::error_code missing; fs::exists(kept, missing))
             (void)System().Rename(kept.c_str(), first.c_str());
-        else
-            (void)System().Remove(first.c_str()); // it was new with the pair
     }
 }
 
@@ -268,10 +268,9 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         return Failed(file, "write", error);
     };
     // While the second file's new content waits under a fixed name, the pair is
-    // not replaced: start-up then puts the first file back from its second name
-    // (or removes it, when there was none), so that a crash at any step leaves
-    // both old or both new. The old first file is put back by a rename, which
-    // needs no free space.
+    // not replaced: start-up then puts the first file back from its second name,
+    // so that a crash at any step leaves both old or both new. The old first file is put back by a
+    // rename, which needs no free space.
     (void)System().Remove(kept.c_str());
     const auto hadFirst = KeepOldFile(first, kept);
     if (!hadFirst) {
@@ -287,10 +286,12 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         if (hadFirst.value() ? System().Rename(kept.c_str(), first.c_str()) == 0
                              : System().Remove(first.c_str()) == 0)
             return failed(second, error);
-        return Status::Failure(
-            DescribeError(second, "write", error) + " - and \"" + ShownPath(first) +
-                "\" could not be put back yet; Pantrix! puts it back when it next starts.",
-            error);
+        return Status::Failure(DescribeError(second, "write", error) + " - and \"" +
+                                   ShownPath(first) + "\" could not be put back" +
+                                   (hadFirst.value()
+                                        ? " yet; Pantrix! puts it back when it next starts."
+                                        : ": it was not there before, and could not be removed."),
+                               error);
     }
     (void)System().Remove(kept.c_str());
     return SyncFolderAfterRename(FolderOf(first));
