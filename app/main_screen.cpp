@@ -60,15 +60,15 @@ struct FrameButton
     int Row, Column, Span;
 };
 
-QPushButton* AddButton(MainScreen* window, QGridLayout* grid, const FrameButton& spec)
+QPushButton* AddButton(MainScreen* window, QGridLayout* grid, const FrameButton& entry)
 {
-    auto* button = new QPushButton(QString::fromLatin1(spec.Caption), grid->parentWidget());
-    button->setObjectName(QString::fromLatin1(spec.Name));
-    button->setToolTip(QString::fromLatin1(spec.ToolTip));
-    button->setEnabled(spec.Run != nullptr);
-    if (spec.Run)
-        QObject::connect(button, &QPushButton::clicked, window, spec.Run);
-    grid->addWidget(button, spec.Row, spec.Column, 1, spec.Span);
+    auto* button = new QPushButton(QString::fromLatin1(entry.Caption), grid->parentWidget());
+    button->setObjectName(QString::fromLatin1(entry.Name));
+    button->setToolTip(QString::fromLatin1(entry.ToolTip));
+    button->setEnabled(entry.Run != nullptr);
+    if (entry.Run)
+        QObject::connect(button, &QPushButton::clicked, window, entry.Run);
+    grid->addWidget(button, entry.Row, entry.Column, 1, entry.Span);
     return button;
 }
 
@@ -196,7 +196,7 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
     buttons->setSpacing(2);
     layout->addLayout(buttons);
     // Three to a row, so that every caption shows whole in the narrow left column.
-    const FrameButton specs[] = {
+    const FrameButton frameButtons[] = {
         {"NewRecipeButton", "New", "Start a new recipe", &MainScreen::mu_NewRecipe_Click, 0, 0, 1},
         {"DeleteRecipe", "Delete", "Delete recipe", &MainScreen::mu_DeleteRecipe_Click, 0, 1, 1},
         {"RunMacro", "Get List", "Paste the ingredients for this recipe to your shopping list",
@@ -210,8 +210,8 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
         {"btn_PageStyle", "Page Style", "Adjust web page style settings",
          &MainScreen::mu_WebStyle_Click, 2, 0, 3},
     };
-    for (const FrameButton& spec : specs)
-        AddButton(this, buttons, spec);
+    for (const FrameButton& entry : frameButtons)
+        AddButton(this, buttons, entry);
     auto* label = new QLabel(QStringLiteral("Available Recipes"), frame);
     label->setObjectName(QStringLiteral("Label2"));
     m_file1 = new PickList(frame, "File1", "Available Recipes", "Right-click to rename");
@@ -495,16 +495,16 @@ void MainScreen::RenderView()
     m_catList->setVisible(!recipes);
     m_moveBox->setVisible(!recipes && m_state.Catalogue.MoveBoxShowing);
     m_macroFrame->raise();
-    RenderRecipes();
-    RenderMenus();
+    RenderRecipes(RecipeList::Changed);
     RenderToolbar();
     Form_Resize();
     (recipes ? m_file1 : m_catList)->setFocus(Qt::OtherFocusReason);
 }
 
-void MainScreen::RenderRecipes()
+void MainScreen::RenderRecipes(RecipeList list)
 {
-    m_recipeModel->Refresh();
+    if (list == RecipeList::Changed)
+        m_recipeModel->Refresh();
     m_file1->ShowCurrent(m_state.Recipes.Selected);
     if (m_state.Recipes.EditorText != m_editorShown) {
         m_editorShown = m_state.Recipes.EditorText;

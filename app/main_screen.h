@@ -139,7 +139,13 @@ private:
     void RenderMenus();
     void RenderToolbar();
     void RenderView();
-    void RenderRecipes();
+    // Opening a recipe leaves the list as it is, so its scroll place is kept.
+    enum class RecipeList
+    {
+        Unchanged,
+        Changed
+    };
+    void RenderRecipes(RecipeList list);
     void RenderDate();
     void ShowDateAgainAtMidnight();
     void AdjustFonts();

@@ -253,20 +253,20 @@ void MainScreen::mu_ShowItemLists_Click()
 void MainScreen::mu_NewRecipe_Click()
 {
     NewRecipe(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
     RenderTodaysList();
 }
 
 void MainScreen::mu_DeleteRecipe_Click()
 {
     DeleteRecipe(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_RenameRecipe_Click()
 {
     RenameRecipe(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_GetIngredients_Click()
@@ -295,7 +295,7 @@ void MainScreen::mu_ClipNotes_Click()
 void MainScreen::File1_Click(int row)
 {
     OpenRecipe(m_state, m_ui, static_cast<std::size_t>(row));
-    RenderRecipes();
+    RenderRecipes(RecipeList::Unchanged);
 }
 
 void MainScreen::EditorBox_Change()
@@ -312,25 +312,25 @@ namespace pantrix {
 void MainScreen::mu_MakeSinglePage_Click()
 {
     MakeSingleWebPage(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_MakeIndex_Click()
 {
     MakeIndex(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_MakeIndexApplyStyle_Click()
 {
     MakeIndexApplyStyle(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_MakeAll_Click()
 {
     MakeAllPages(m_state, m_ui);
-    RenderRecipes();
+    RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_WebStyle_Click()
