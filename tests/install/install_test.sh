@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs the built program into a fresh prefix and checks what a desktop and a
+# first start find there: the layout, the desktop entry and software centre
+# metadata as their validators judge them, and a data folder seeded from the
+# installed share/pantrix.
+# Usage: install_test.sh SOURCE_DIR BUILD_DIR VERSION
+set -euo pipefail
+source_dir=$1 build=$2 version=$3
+id=example.quillfield.pantrix
+
+prefix=$(mktemp -d)
+pid=
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    rm -rf "$prefix"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for program in bin/pantrix bin/pantrix-help; do
+    [ -x "$prefix/$program" ] || fail "$program is not installed"
+done
+diff -r "$source_dir/data" "$prefix/share/pantrix" || fail "share/pantrix differs from data/"
+icons=$prefix/share/icons/hicolor
+[ -f "$icons/scalable/apps/pantrix.svg" ] || fail "the scalable icon is not installed"
+for size in 16 24 32 48 64 128 256; do
+    png=$icons/${size}x${size}/apps/pantrix.png
+    file -b "$png" | grep -q "^PNG image data, $size x $size," ||
+        fail "the ${size}px icon: $(file -b "$png")"
+done
+
+entry=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects $id.desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $id.metainfo.xml"
+grep -qx 'Icon=pantrix' "$entry" || fail "the desktop entry names another icon"
+grep -q "<release version=\"$version\"" "$metainfo" ||
+    fail "the metadata does not list release $version"
+
+# A first start copies the help pages, graphics and link image and delivers the
+# starter catalogue, all from ../share/pantrix beside the installed program.
+data=$prefix/home/pantrix
+QT_QPA_PLATFORM=offscreen "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 300); do
+    if [ -d "$data/px_help" ] && [ -f "$data/gofore.jpg" ] &&
+        { [ -s "$data/category.new" ] || [ -s "$data/category.lst" ]; }; then
+        echo "installed layout, desktop entry, metadata and first start: all good"
+        exit 0
+    fi
+    kill -0 "$pid" 2>/dev/null || fail "the installed pantrix ended before seeding $data"
+    sleep 0.1
+done
+fail "the installed pantrix did not seed $data from share/pantrix within 30 s"
