@@ -49,6 +49,7 @@ struct Message
     MessageIcon Icon = MessageIcon::None;
     MessageButtons Buttons = MessageButtons::Ok;
     MessageAnswer DefaultButton = MessageAnswer::Ok;
+    bool operator==(const Message&) const = default;
 };
 
 struct FileFilter

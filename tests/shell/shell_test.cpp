@@ -1,0 +1,321 @@
+// The program around the commands: start-up and closing, options, the data folder
+// and its lock, the command line, the window's layout, the browser and the help.
+#include "catalogue/catalogue_view.h"
+#include "catalogue/import_export.h"
+#include "settings/settings_file.h"
+#include "shell/browser.h"
+#include "shell/command_line.h"
+#include "shell/data_folder.h"
+#include "shell/form_resize.h"
+#include "shell/help_commands.h"
+#include "shell/instance_lock.h"
+#include "shell/options.h"
+#include "shell/start_up.h"
+#include "support/data_folder.h"
+#include "text/fields.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace pantrix {
+namespace {
+
+using namespace testing;
+using namespace std::string_literals;
+using Started = std::vector<std::pair<fs::path, std::string>>;
+const fs::path kInstalled = PANTRIX_SOURCE_DATA;
+
+// The program's own start-up steps, in their order.
+void StartUp(MainScreenState& s, Ui& ui)
+{
+    LoadSettings(s, ui);
+    SetHost(s);
+    MergeDeliveredCatalogue(s, ui);
+    FinishStartUp(s, ui);
+}
+
+// A started program whose scratch document goes to this test's own temporary
+// folder, and is gone after every command.
+class Shell : public ::testing::Test, protected Workspace
+{
+protected:
+    void SetUp() override
+    {
+        if (const char* tmp = std::getenv("TMPDIR"))
+            m_tmp = tmp;
+        ::setenv("TMPDIR", folder.Path().c_str(), 1);
+        StartUp(s, ui);
+        s.Window = {450, 300, 8715, 6465};
+    }
+    void TearDown() override
+    {
+        m_tmp ? ::setenv("TMPDIR", m_tmp->c_str(), 1) : ::unsetenv("TMPDIR");
+        EXPECT_FALSE(folder.Exists("junk.HTM"));
+    }
+    std::string Stored(std::size_t offset, std::size_t width)
+    {
+        return folder.Read("px31.cfg").substr(offset, width);
+    }
+    std::optional<std::string> m_tmp;
+};
+
+TEST(StartUp, AFirstRunWritesTheDefaultsAndStartsInTheItemViewWithNothingPicked)
+{
+    Workspace w;
+    w.s.Catalogue.CatEdit = w.s.Catalogue.StdEdit = "stale";
+    StartUp(w.s, w.ui);
+    EXPECT_EQ(w.folder.Read("px31.cfg"), EncodeSettings(DefaultSettings(w.s.DataPath)));
+    EXPECT_EQ(StoredWindowGeometry(w.s.Settings), (Rect{1, 1, 8715, 6465}));
+    EXPECT_EQ(w.s.Caption, "Quillfield presents - Pantrix! 3.1");
+    EXPECT_TRUE(w.s.Catalogue.CatList.empty() && w.ui.Messages.empty());
+    EXPECT_TRUE(w.s.Catalogue.CatEdit.empty() && w.s.Catalogue.StdEdit.empty());
+    EXPECT_FALSE(w.s.RecipeCommandsOn);
+    EXPECT_EQ(w.s.CurrentView, View::Items);
+    SettingsRecord garbage = DefaultSettings("/");
+    garbage.WindowTop = "abc";
+    garbage.WindowLeft = "-90";
+    garbage.WindowHeight = "xyz";
+    garbage.WindowWidth = "-5";
+    EXPECT_EQ(StoredWindowGeometry(garbage), (Rect{-90, 0, 8715, 6465}));
+}
+
+// Taken in as it is, the starter catalogue exports as itself: no blank line, no
+// name cut or padded, each category once.
+TEST(StartUp, TheStarterCatalogueArrivesOnceWithoutAQuestion)
+{
+    Workspace w;
+    ASSERT_TRUE(DeliverStarterCatalogue(kInstalled, w.folder.Path()));
+    StartUp(w.s, w.ui);
+    EXPECT_FALSE(w.folder.Exists("std_item.new"));
+    EXPECT_GE(w.s.Catalogue.CatList.size(), 12u);
+    EXPECT_GE(w.folder.Read("std_item.lst").size(), 120u * 60);
+    EXPECT_TRUE(std::is_sorted(w.s.Catalogue.CatList.begin(), w.s.Catalogue.CatList.end(),
+                               [](const auto& a, const auto& b) { return LessNoCase(a, b); }));
+    w.ui.AnswerMessage(MessageAnswer::Yes);
+    ExportCatalogue(w.s, w.ui);
+    EXPECT_EQ(w.folder.Read("export.txt"),
+              ReadWholeFile(kInstalled / kStarterCatalogueFile).value());
+    EXPECT_EQ(w.ui.Messages.size(), 2u); // the export's own
+    // Any catalogue file, old or new, keeps the starter catalogue away.
+    for (const auto name : {"category.lst", "std_item.lst", "std_item.new", "category.new"}) {
+        TestFolder used;
+        used.Write(name, "");
+        ASSERT_TRUE(DeliverStarterCatalogue(kInstalled, used.Path()));
+        EXPECT_FALSE(
+            used.Exists(name == std::string("std_item.new") ? "category.new" : "std_item.new"))
+            << name;
+    }
+}
+
+TEST(StartUp, EachOptionFollowsYAndNAndOtherwiseStaysAsDesigned)
+{
+    const std::tuple<std::string SettingsRecord::*, bool OptionsChecks::*, bool> options[] = {
+        {&SettingsRecord::ToolTips, &OptionsChecks::ToolTips, true},
+        {&SettingsRecord::PrintTwoColumns, &OptionsChecks::PrintTwoColumns, false},
+        {&SettingsRecord::BoldFonts, &OptionsChecks::BoldFonts, true},
+        {&SettingsRecord::ShowToolbar, &OptionsChecks::ShowToolbar, true},
+        {&SettingsRecord::LargePrint, &OptionsChecks::LargePrint, true}};
+    for (const auto& [flag, check, designed] : options)
+        for (const std::string& value : {"Y"s, "N"s, "?"s, "n"s, "y"s, "\0"s}) {
+            SCOPED_TRACE(std::to_string(designed) + " " + value);
+            Workspace w;
+            SettingsRecord settings = DefaultSettings("/");
+            settings.*flag = value;
+            w.folder.Write("px31.cfg", EncodeSettings(settings));
+            StartUp(w.s, w.ui);
+            EXPECT_EQ(w.s.Options.*check, value == "Y" || (value != "N" && designed));
+            EXPECT_EQ(w.s.ToolTipsCleared, flag == &SettingsRecord::ToolTips && value == "N");
+        }
+}
+
+TEST_F(Shell, ClosingStoresTheSettingsAndTheSessionEndEverythingWithoutAQuestion)
+{
+    s.Window = {-20, -12345, 9000, 100000}; // five digits keep the sign and four of them
+    s.Recipes.EditorText = "Boil.";
+    s.Recipes.RecipeChanged = true; // typed with no recipe open
+    ui.AnswerMessage(MessageAnswer::No);
+    EXPECT_FALSE(CloseMainScreen(s, ui));
+    EXPECT_EQ(Stored(164, 20), "-1234-20  100009000 ");
+    EXPECT_EQ(ui.Messages.back().Title, "Recipe text not saved");
+    ui.AnswerMessage(MessageAnswer::Yes);
+    EXPECT_TRUE(ExitProgram(s, ui));
+
+    s.Window = {15, 30, 9000, 7005};
+    s.List.Entries = {{"Milk", true}};
+    s.Recipes = {{}, {}, "Soup", folder.Path() / "Soup", true, "Boil.", true};
+    EXPECT_TRUE(EndSession(s).empty());
+    EXPECT_EQ(folder.Read("My Pantrix.pxl") + folder.Read("Soup.txt"), "*Milk\r\nBoil.\r\n");
+    EXPECT_EQ(Stored(164, 20), "30   15   7005 9000 ");
+    s.List.ReadFailed = true;
+    EXPECT_EQ(EndSession(s).size(), 1u);
+    EXPECT_EQ(ui.Messages.size(), 2u);
+}
+
+TEST_F(Shell, OptionsAreStoredAtOnceTheRereadingOnesWithNothingElse)
+{
+    ToggleToolTips(s, ui);
+    EXPECT_TRUE(!s.Options.ToolTips && s.ToolTipsCleared && ui.Messages.empty());
+    EXPECT_EQ(Stored(150, 1), "N");
+    ToggleToolTips(s, ui); // the tips come back only at the next start
+    EXPECT_TRUE(s.Options.ToolTips && s.ToolTipsCleared);
+    EXPECT_EQ(ui.Messages, (std::vector<Message>{
+                               {"The Tool Tips will reappear the next time you start the program.",
+                                "Tool Tips On", MessageIcon::Information}}));
+    s.Settings.PageFontName = "Verdana";
+    ToggleLargePrint(s, ui);
+    TogglePrintTwoColumns(s, ui);
+    EXPECT_EQ(Stored(150, 5) + Stored(164, 5), "YYNYY1    ");
+    EXPECT_EQ(s.Settings.PageFontName.substr(0, 5), "Arial"); // unsaved style given up
+    EXPECT_TRUE(s.Options.LargePrint && s.Options.PrintTwoColumns);
+    s.Settings.PageFontName = "Verdana";
+    ToggleBoldFonts(s, ui);
+    ToggleShowToolbar(s, ui);
+    EXPECT_FALSE(s.Options.ShowToolbar);
+    EXPECT_EQ(Stored(151, 4) + Stored(164, 20) + Stored(234, 7), "YYNY300  450  6465 8715 Verdana");
+
+    fs::remove(folder.File("px31.cfg"));
+    fs::create_directory(folder.File("px31.cfg"));
+    ToggleBoldFonts(s, ui);
+    ToggleLargePrint(s, ui);
+    EXPECT_TRUE(!s.Options.BoldFonts && !s.Options.LargePrint); // the checks show the choice
+    ASSERT_EQ(ui.Messages.size(), 3u);
+    EXPECT_NE(ui.Messages[1].Text.find("px31.cfg"), std::string::npos);
+    EXPECT_EQ(ui.Messages[2].Icon, MessageIcon::Exclamation);
+}
+
+TEST_F(Shell, TheBrowserGetsTheAddressUnchangedAndTheHelpViewerItsEightArguments)
+{
+    RunBrowser(s, ui, "/home/ann/My Pages/soup.htm");
+    EXPECT_EQ(ui.LookedUp, std::vector<std::optional<std::string>>{"\"<HTML> <\\HTML>\"\r\n"});
+    ui.SetDocumentProgram("/usr/bin/firefox");
+    RunBrowser(s, ui, "/home/ann/My Pages/Soup.htm");
+    s.ProgramFolder = "/opt/pantrix/bin";
+    ShowHelpContents(s, ui);
+    ShowHelpTopic(s, ui, "Making Web Pages");
+    s.HostWebAddress = "http://host.example/";
+    ui.AnswerMessage(MessageAnswer::No);
+    VisitHostWebsite(s, ui);
+    ui.AnswerMessage(MessageAnswer::Yes);
+    VisitHostWebsite(s, ui);
+    VisitMakerWebsite(s, ui);
+    ui.FailProgramStarts();
+    RunBrowser(s, ui, fs::path("/home/ann/\xFF\xFE Pages/soup.htm"));
+    const std::string help = "\"-\" \"" + s.DataPath + "px_help/help.htm";
+    const std::string rest =
+        "\" \"Quillfield Website\" \"http://www.quillfield.example/px-in.htm\" "
+        "\"-\" \"-\" \"550\" \"640\"";
+    EXPECT_EQ(ui.Started,
+              (Started{{"/usr/bin/firefox", "/home/ann/My Pages/Soup.htm"},
+                       {"/opt/pantrix/bin/pantrix-help", help + rest},
+                       {"/opt/pantrix/bin/pantrix-help", help + "#Making Web Pages" + rest},
+                       {"/usr/bin/firefox", "http://host.example/"},
+                       {"/usr/bin/firefox", std::string(kMakerPage)},
+                       {"/usr/bin/firefox", "file:///home/ann/%FF%FE%20Pages/soup.htm"}}));
+    const Message online{"Please make sure your internet connection is active!\r\nContinue?",
+                         "Visit Our Website", MessageIcon::Information, MessageButtons::YesNo,
+                         MessageAnswer::Yes};
+    EXPECT_EQ(ui.Messages,
+              (std::vector<Message>{
+                  {"Could not find your Browser", "Browser Not Found", MessageIcon::Exclamation},
+                  online,
+                  online,
+                  {"Web Page not Opened", "URL Failed", MessageIcon::Exclamation}}));
+}
+
+TEST(DataFolder, IsNamedWithOneSeparatorCreatedWhenMissingAndRefusedWhenAFile)
+{
+    EXPECT_EQ(DataPathText("/home/ann/pantrix") + DataPathText("/home/ann/pantrix/") +
+                  DataPathText("/") + DataPathText("/home/j\xC3\xB3zef"),
+              "/home/ann/pantrix//home/ann/pantrix///home/j\xF3zef/");
+    TestFolder folder;
+    ASSERT_TRUE(PrepareDataFolder(folder.File("a/b/pantrix")));
+    EXPECT_TRUE(fs::is_directory(folder.File("a/b/pantrix")));
+    folder.Write("notes.txt", "mine");
+    for (const fs::path& bad : {folder.File("notes.txt"), folder.File("notes.txt/pantrix")}) {
+        const Status ready = PrepareDataFolder(bad);
+        ASSERT_FALSE(ready);
+        EXPECT_NE(ready.error().find(bad.string()), std::string::npos) << ready.error();
+    }
+    EXPECT_EQ(folder.Read("notes.txt"), "mine");
+    // Installed files fill the gaps, keep the user's graphics and update the help.
+    fs::create_directories(folder.File("graphics"));
+    fs::create_directories(folder.File("px_help"));
+    folder.Write("graphics/topsample.gif", "my own banner");
+    folder.Write("px_help/help.htm", "an older guide");
+    ASSERT_TRUE(InstallDataFiles(kInstalled, folder.Path()));
+    EXPECT_EQ(folder.Read("graphics/topsample.gif"), "my own banner");
+    for (const auto name : {"graphics/backsample.gif", "graphics/sidesample.gif", "gofore.jpg"})
+        EXPECT_TRUE(folder.Exists(name)) << name;
+    EXPECT_EQ(folder.Read("px_help/help.htm"),
+              ReadWholeFile(kInstalled / "px_help/help.htm").value());
+}
+
+TEST(DataFolder, ASecondPantrixIsRefusedUntilTheFirstEndsAndAnUnopenableLockIsNamed)
+{
+    TestFolder folder;
+    const auto inUse = [](const fs::path& path) {
+        auto lock = InstanceLock::Take(path);
+        return !lock && lock.error().find("in use by another Pantrix") != std::string::npos;
+    };
+    {
+        auto first = InstanceLock::Take(folder.Path());
+        ASSERT_TRUE(first);
+        EXPECT_TRUE(inUse(folder.Path()));
+        EXPECT_TRUE(inUse(folder.Path() / ".")); // the folder, however it is named
+    }
+    EXPECT_TRUE(InstanceLock::Take(folder.Path()));
+    fs::create_directory(folder.File("a"));
+    fs::create_directory(folder.File("a/.pantrix.lock"));
+    auto lock = InstanceLock::Take(folder.File("a"));
+    ASSERT_FALSE(lock);
+    EXPECT_NE(lock.error().find(".pantrix.lock\": Is a directory"), std::string::npos);
+}
+
+TEST(DataDirArgument, TakesTheLastValueByteForByteInEitherForm)
+{
+    using Line = std::vector<const char*>;
+    const std::pair<Line, std::optional<std::string>> cases[] = {
+        {{"pantrix"}, std::nullopt},
+        {{"pantrix", "--data-dir", "/srv/\xff\xfe"}, "/srv/\xff\xfe"},
+        {{"pantrix", "--data-dir=/srv/\xff\xfe data"}, "/srv/\xff\xfe data"},
+        {{"pantrix", "--data-dir=a", "--print-to-pdf", "x", "--data-dir", "b"}, "b"},
+        {{"pantrix", "--data-dir", "--data-dir=c"}, "--data-dir=c"},
+        {{"pantrix", "--data-dir"}, std::nullopt},
+        {{"pantrix", "--data-directory", "d", "--", "--data-dir=e"}, std::nullopt}};
+    for (const auto& [line, value] : cases)
+        EXPECT_EQ(DataDirArgument(static_cast<int>(line.size()), line.data()), value)
+            << line.back();
+}
+
+TEST(Form_Resize, LaysOutTheListsInTheHeightLeftByTheToolbarAndTheStatusBar)
+{
+    WindowMeasures m;
+    m.OuterHeight = 5001;
+    m.ClientWidth = 8600;
+    m.ClientHeight = 4401;
+    m.ToolbarHeight = 600;
+    m.StatusBarHeight = 300;
+    WindowLayout layout;
+    Form_Resize(m, layout); // 4401 - 600 - 300 = 3501 twips for the lists
+    EXPECT_EQ(layout.StdList, (Rect{0, 600, 3735, 1750}));
+    EXPECT_EQ(layout.CatList, (Rect{0, 2350, 3735, 1750}));
+    EXPECT_EQ(layout.TmpList, (Rect{3720, 600, 4865, 3501}));
+    EXPECT_EQ(layout.EditorBox, (Rect{0, 2350, 8600, 1750}));
+    EXPECT_EQ(layout.MoveBox, layout.StdList);
+    EXPECT_EQ(layout.MacroFrame, layout.StdList);
+    EXPECT_EQ(layout.File1.Height + layout.File1.Top, 1750);
+    EXPECT_EQ(layout.File1.Width, 3735);
+    m.ToolbarShown = false;
+    m.RecipeView = true; // Today's List at half height
+    Form_Resize(m, layout);
+    EXPECT_EQ(layout.StdList, (Rect{0, 0, 3735, 2050}));
+    EXPECT_EQ(layout.TmpList, (Rect{3720, 0, 4865, 2050}));
+    const WindowLayout before = layout;
+    m.OuterHeight = 5000;
+    m.RecipeView = false;
+    Form_Resize(m, layout);
+    EXPECT_EQ(layout, before);
+}
+
+} // namespace
+} // namespace pantrix
