@@ -21,11 +21,12 @@ set(CPACK_PACKAGE_NAME pantrix)
 set(CPACK_PACKAGE_VENDOR "Pantrix developers")
 set(CPACK_PACKAGE_CONTACT "Pantrix developers <pantrix@quillfield.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shopping lists and recipes for the household")
+# Lines of the package's long description, kept short as package tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pantrix keeps a catalogue of the things a household buys, grouped in categories, "
-    "and builds the shopping list from it. Lists print and copy in one or two columns. "
-    "It also keeps recipes, whose ingredients go onto the shopping list in one step, "
-    "and makes web pages of them.")
+    "Pantrix keeps a catalogue of the things a household buys, grouped in\n"
+    "categories, and builds the shopping list from it. Lists print and copy\n"
+    "in one or two columns. It also keeps recipes, whose ingredients go onto\n"
+    "the shopping list in one step, and makes web pages of them.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY pantrix)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
@@ -36,6 +37,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The icon theme's index makes the installed icons findable on a minimal desktop.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS hicolor-icon-theme)
 # Opening web pages and the maker's page goes through the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 include(CPack)
