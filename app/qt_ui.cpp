@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPainter>
@@ -18,8 +19,10 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 namespace pantrix {
 namespace {
@@ -130,6 +133,43 @@ QString AssociatedProgram(const QString& document)
     return {};
 }
 
+// A list entry, the longest text a box asks for: category, marker, space, item.
+constexpr int kLongestEntry = 62;
+
+// Wide enough to show `characters` capitals whole, within the screen.
+void FitWidth(QLineEdit* edit, int characters)
+{
+    const QFontMetrics metrics = edit->fontMetrics();
+    // The box's frame and margins: its own width for 17 "x" less their text.
+    const int chrome = edit->sizeHint().width() - metrics.horizontalAdvance(QLatin1Char('x')) * 17;
+    int width = chrome + metrics.horizontalAdvance(QString(characters, QLatin1Char('M')));
+    if (const QScreen* screen = edit->screen())
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    edit->setMinimumWidth(width);
+}
+
+// A question asked while the busy pointer shows gets the normal pointer, so the
+// dialog does not look as if it could not be answered yet.
+class NormalPointerWhileAsking
+{
+public:
+    NormalPointerWhileAsking() : m_busy(QApplication::overrideCursor() != nullptr)
+    {
+        if (m_busy)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalPointerWhileAsking()
+    {
+        if (m_busy)
+            QApplication::restoreOverrideCursor();
+    }
+    NormalPointerWhileAsking(const NormalPointerWhileAsking&) = delete;
+    NormalPointerWhileAsking& operator=(const NormalPointerWhileAsking&) = delete;
+
+private:
+    bool m_busy;
+};
+
 } // namespace
 
 QtUi::QtUi() = default;
@@ -148,17 +188,27 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
     // A question asked while only the splash shows must not end up behind it.
     if (!m_parent || !m_parent->isVisible())
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const NormalPointerWhileAsking pointer;
     return AnswerOf(box.exec(), message.Buttons);
 }
 
+// Each character of the program's text is one character in the box, so the
+// box's limit is the program's.
 std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
-                           const std::string& defaultText)
+                           const std::string& defaultText, std::size_t maxLength)
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(ToQt(title));
     dialog.setAccessibleName(ToQt(title));
     dialog.setLabelText(DisplayText(prompt));
     dialog.setTextValue(ToQt(defaultText));
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+        const int limit = static_cast<int>(std::min<std::size_t>(maxLength, 32767));
+        if (limit > 0)
+            edit->setMaxLength(limit);
+        FitWidth(edit, limit > 0 ? limit : kLongestEntry);
+    }
+    const NormalPointerWhileAsking pointer;
     return dialog.exec() == QDialog::Accepted ? FromQt(dialog.textValue()) : std::string();
 }
 
@@ -178,6 +228,7 @@ std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, boo
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(ToQt(request.PresetName));
+    const NormalPointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     // The path keeps the file system's own bytes; only the name is shown.
@@ -199,6 +250,7 @@ std::optional<ChosenFile> QtUi::FileSaveDialog(const FileDialogRequest& request)
 std::optional<long> QtUi::ColourDialog(long initial)
 {
     const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const NormalPointerWhileAsking pointer;
     const QColor chosen = QColorDialog::getColor(start, m_parent);
     if (!chosen.isValid())
         return std::nullopt;
@@ -211,6 +263,7 @@ std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
     if (initial.Points > 0)
         start.setPointSizeF(initial.Points);
     bool accepted = false;
+    const NormalPointerWhileAsking pointer;
     const QFont font = QFontDialog::getFont(&accepted, start, m_parent);
     if (!accepted)
         return std::nullopt;
@@ -316,12 +369,18 @@ bool QtUi::StartProgram(const std::filesystem::path& program, const std::string&
     return QProcess::startDetached(QFile::decodeName(program.c_str()), Arguments(parameters));
 }
 
+// The work that follows keeps the event loop waiting, so the windows are drawn
+// now: a menu or question just closed leaves no hole in them meanwhile. Only
+// painting is done here; handling other events could start a second command
+// in the middle of this one.
 void QtUi::SetBusyPointer(bool busy)
 {
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    if (!busy)
+        return QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            window->repaint();
 }
 
 Date QtUi::Today()

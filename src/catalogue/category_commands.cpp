@@ -38,7 +38,7 @@ void ShowNoCategory(MainScreenState& s)
 void NewCategory(MainScreenState& s, Ui& ui)
 {
     const std::string answer =
-        ui.InputBox("New category name..." + kLengthNote, "New Category", "");
+        ui.InputBox("New category name..." + kLengthNote, "New Category", "", kNameWidth);
     if (answer.empty())
         return;
     auto categories = CategoryFile(s).ReadAll();
@@ -58,8 +58,8 @@ void EditCategory(MainScreenState& s, Ui& ui)
 {
     if (!CategoryPicked(s, ui, "Please pick a category to edit."))
         return;
-    const std::string answer =
-        ui.InputBox("Change category name..." + kLengthNote, "New Category", s.Catalogue.CatEdit);
+    const std::string answer = ui.InputBox("Change category name..." + kLengthNote, "New Category",
+                                           s.Catalogue.CatEdit, kNameWidth);
     if (answer.empty())
         return;
     auto categories = CategoryFile(s).ReadAll();

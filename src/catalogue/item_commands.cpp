@@ -35,7 +35,7 @@ void NewItem(MainScreenState& s, Ui& ui)
     }
     const std::string answer =
         ui.InputBox("New item for category: " + CategoryRecord(s.Catalogue.CatEdit) + kLengthNote,
-                    "New item", "");
+                    "New item", "", kNameWidth);
     if (Trim(answer).empty())
         return;
     const std::string record = ItemRecord(s.Catalogue.CatEdit, answer);
@@ -67,7 +67,7 @@ void ChangeItemName(MainScreenState& s, Ui& ui)
 {
     const std::string oldName(Trim(s.Catalogue.StdEdit));
     const std::string answer =
-        ui.InputBox("Change item name..." + kLengthNote, "Change Name", oldName);
+        ui.InputBox("Change item name..." + kLengthNote, "Change Name", oldName, kNameWidth);
     if (answer.empty())
         return;
     auto items = ItemFile(s).ReadAll();

@@ -8,6 +8,9 @@
 namespace pantrix {
 namespace {
 
+// A one-time item keeps 30 characters; a changed entry keeps a category, the
+// marker and its space, and an item.
+constexpr std::size_t kOneTimeItemWidth = 30;
 constexpr std::size_t kModifiedEntryWidth = 62;
 
 } // namespace
@@ -32,7 +35,7 @@ void AddOneTimeItem(MainScreenState& s, Ui& ui)
 {
     const std::string answer =
         ui.InputBox("Special item...\r\n\r\n(maximum length of item limited to 30 characters)",
-                    "One-time item", "");
+                    "One-time item", "", kOneTimeItemWidth);
     if (answer.empty())
         return;
     const std::string text = OneTimeEntryText(answer);
@@ -57,8 +60,8 @@ void ModifyCurrentEntry(MainScreenState& s, Ui& ui)
     auto& list = s.List;
     if (!list.Current || *list.Current >= list.Entries.size())
         return;
-    const std::string answer =
-        ui.InputBox("Modify item...", "Make changes", list.Entries[*list.Current].Text);
+    const std::string answer = ui.InputBox("Modify item...", "Make changes",
+                                           list.Entries[*list.Current].Text, kModifiedEntryWidth);
     if (answer.empty())
         return;
     list.Entries.erase(list.Entries.begin() + static_cast<std::ptrdiff_t>(*list.Current));

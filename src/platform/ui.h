@@ -7,6 +7,7 @@
 #include "platform/status.h"
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -96,9 +97,10 @@ public:
 
     // Dialogs.
     virtual MessageAnswer ShowMessage(const Message& message) = 0;
-    // The typed text; empty when cancelled.
+    // The typed text; empty when cancelled. A box with a `maxLength` (0: none)
+    // stops taking characters there, so the user sees what will be kept.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText) = 0;
+                                 const std::string& defaultText, std::size_t maxLength = 0) = 0;
     virtual std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) = 0;
     // Colours are 24-bit numbers with red in the low byte.

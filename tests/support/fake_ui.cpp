@@ -40,9 +40,10 @@ MessageAnswer FakeUi::ShowMessage(const Message& message)
 }
 
 std::string FakeUi::InputBox(const std::string& prompt, const std::string& title,
-                             const std::string& defaultText)
+                             const std::string& defaultText, std::size_t maxLength)
 {
     Inputs.push_back({prompt, title, defaultText});
+    InputLimits.push_back(maxLength);
     if (m_inputAnswers.empty()) {
         FailTest("unexpected input box: " + prompt);
         return {};

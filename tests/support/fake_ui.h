@@ -53,6 +53,7 @@ public:
 
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
+    std::vector<std::size_t> InputLimits; // where each input box stopped typing; 0: nowhere
     std::vector<FileDialogRequest> FileDialogs;
     std::vector<long> ColourDialogs;     // the colour each one started from
     std::vector<FontChoice> FontDialogs; // the font each one started from
@@ -67,7 +68,7 @@ public:
 
     MessageAnswer ShowMessage(const Message& message) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
+                         const std::string& defaultText, std::size_t maxLength = 0) override;
     std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override;
     std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override;
     std::optional<long> ColourDialog(long initial) override;
