@@ -1,6 +1,8 @@
 // Pantrix: shopping lists and recipes. Finds the data folder, builds the desktop
 // side and the main window, and runs.
 #include "app/main_screen.h"
+#include "app/program_icon.h"
+#include "app/program_info.h"
 #include "app/qt_ui.h"
 #include "app/session_end.h"
 #include "shell/command_line.h"
@@ -26,13 +28,12 @@ struct Arguments
     QString PrintFile; // empty: print to the default printer
 };
 
-// The parser checks the line and serves --help, but the folder is taken from the
-// raw arguments: Qt would replace bytes that are not UTF-8 and name another folder.
+// The parser checks the line, but the folder is taken from the raw arguments: Qt
+// would replace bytes that are not UTF-8 and name another folder.
 Arguments ParseArguments(const QApplication& app, const std::optional<std::string>& dataFolder)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pantrix! shopping lists and recipes"));
-    parser.addHelpOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the data files in DIR."),
                                      QStringLiteral("DIR"));
@@ -65,14 +66,28 @@ fs::path ResourceFolder()
            ".." / "share" / "pantrix";
 }
 
+// Answered before Qt starts, so they need no display.
+bool AnswerInfoRequest(int argc, const char* const* argv)
+{
+    switch (RequestedInfo(argc, argv)) {
+    case InfoRequest::Help: std::fputs(UsageText().c_str(), stdout); return true;
+    case InfoRequest::Version: std::fputs(VersionText().c_str(), stdout); return true;
+    case InfoRequest::None: break;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (AnswerInfoRequest(argc, argv))
+        return 0;
     // Read before Qt takes its own options out of the line.
     const std::optional<std::string> dataFolder = DataDirArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix"));
+    UseProgramIcon();
     const Arguments arguments = ParseArguments(app, dataFolder);
     const fs::path& folder = arguments.DataFolder;
 

@@ -114,7 +114,10 @@ QString UsageText()
         "  WIDTH HEIGHT       the window size in pixels (550 by 640 unless given)\n"
         "\n"
         "Give \"-\" for an argument that is not wanted; missing arguments take their\n"
-        "defaults, and without a page the installed help.htm is shown.\n");
+        "defaults, and without a page the installed help.htm is shown.\n"
+        "\n"
+        "  -h, --help     show this text and end\n"
+        "  -v, --version  show the version and end\n");
 }
 
 } // namespace pantrix

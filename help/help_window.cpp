@@ -14,6 +14,13 @@
 #include <QToolBar>
 #include <filesystem>
 
+// Outside any namespace, as the resource's loader is named there; calling it
+// also keeps the pictures in a program linked from the static library.
+static void LoadIconPictures()
+{
+    Q_INIT_RESOURCE(pantrix_help_icon);
+}
+
 namespace pantrix {
 namespace {
 
@@ -70,6 +77,15 @@ QUrl WithoutAnchor(QUrl url)
 {
     url.setFragment(QString());
     return url;
+}
+
+// A toolbar's buttons are passed over by Tab unless told; the link buttons have
+// no key of their own, so Tab must reach them.
+void ReachByTab(QWidget* button, const QString& caption)
+{
+    button->setObjectName(caption);
+    button->setAccessibleName(caption);
+    button->setFocusPolicy(Qt::TabFocus);
 }
 
 QSize FittedToScreen(QSize wanted)
@@ -157,7 +173,7 @@ void HelpWindow::AddNavigation()
         action->setShortcuts(keys);
         action->setToolTip(tip + QStringLiteral(" (") +
                            keys.front().toString(QKeySequence::NativeText) + QLatin1Char(')'));
-        bar->widgetForAction(action)->setAccessibleName(caption);
+        ReachByTab(bar->widgetForAction(action), caption);
         return action;
     };
     QAction* back = add("Back", QStringLiteral("Back"), QStyle::SP_ArrowBack,
@@ -208,7 +224,7 @@ void HelpWindow::AddLinks(const std::vector<WebLink>& links)
         action->setObjectName(QStringLiteral("WebLink"));
         action->setToolTip(
             QStringLiteral("Open %1 in your web browser").arg(link.Address.toDisplayString()));
-        bar->widgetForAction(action)->setAccessibleName(link.Caption);
+        ReachByTab(bar->widgetForAction(action), link.Caption);
         const QUrl address = link.Address;
         connect(action, &QAction::triggered, this, [this, address] { OpenInBrowser(address); });
     }
@@ -266,6 +282,15 @@ QUrl EnterPageFolder(const QByteArray& page, const QString& anchor)
     if (!anchor.isEmpty())
         url.setFragment(anchor);
     return url;
+}
+
+QIcon HelpViewerIcon()
+{
+    LoadIconPictures();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/pantrix.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 } // namespace pantrix

@@ -11,13 +11,19 @@ using namespace pantrix;
 
 int main(int argc, char* argv[])
 {
-    // Answered before Qt starts, so it works without a display.
+    // Answered before Qt starts, so they work without a display.
     if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(UsageText().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (argc > 1 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0)) {
+        std::fputs("pantrix-help " PANTRIX_VERSION "\n", stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix-help"));
+    QApplication::setWindowIcon(HelpViewerIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillfield.pantrix"));
 
     // Read after Qt has taken its own options out, as the bytes that were given.
     const std::vector<QByteArray> given(argv + 1, argv + argc);
