@@ -90,14 +90,14 @@ void ConfigForm::BuildMenus()
 {
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("ConfigMenu"));
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("cmu_File"));
     QAction* save =
-        file->addAction(QStringLiteral("Save and Exit"), this, &ConfigForm::SaveConfig_Click);
+        file->addAction(QStringLiteral("&Save and Exit"), this, &ConfigForm::SaveConfig_Click);
     save->setObjectName(QStringLiteral("cmu_SaveAndExit"));
-    QAction* quit = file->addAction(QStringLiteral("Quit Without Saving"), this, &QDialog::reject);
+    QAction* quit = file->addAction(QStringLiteral("&Quit Without Saving"), this, &QDialog::reject);
     quit->setObjectName(QStringLiteral("cmu_QuitWithoutSaving"));
-    QAction* help = bar->addAction(QStringLiteral("Help"), this, &ConfigForm::cmu_Help_Click);
+    QAction* help = bar->addAction(QStringLiteral("&Help"), this, &ConfigForm::cmu_Help_Click);
     help->setObjectName(QStringLiteral("cmu_Help"));
     layout()->setMenuBar(bar);
 }

@@ -21,8 +21,8 @@ enum class EntryGroup
 
 struct MenuEntry
 {
-    const char* Name; // nullptr for a separator
-    const char* Caption;
+    const char* Name;     // nullptr for a separator
+    const char* Caption;  // "&" before the letter that picks it from the keyboard
     const char* Shortcut; // "" for none
     Handler Run;          // nullptr while the command is not available in this version
     EntryGroup Group = EntryGroup::Always;

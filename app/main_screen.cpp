@@ -239,15 +239,18 @@ void MainScreen::BuildEditorBox(QWidget* area)
     m_editorBox->hide();
 }
 
-// Tab walks the window from top left; controls a view hides are passed over.
+// Tab reads the window as the eye does, row by row from the top left: the line
+// items (or the frame laid over them), Today's List beside them, then what lies
+// below, the categories or the recipe text; the categories, where the work
+// starts, come first. Controls a view hides are passed over.
 void MainScreen::BuildTabOrder()
 {
     std::vector<QWidget*> chain = {m_catList, m_stdList, m_moveEd};
     for (const char* name : {"ChangeName", "DeleteItem", "MoveCancel"})
         chain.push_back(m_moveBox->findChild<QWidget*>(QString::fromLatin1(name)));
-    chain.push_back(m_file1);
     for (QPushButton* button : m_macroFrame->findChildren<QPushButton*>())
         chain.push_back(button);
+    chain.push_back(m_file1); // below the recipe buttons
     chain.push_back(m_tmpList);
     chain.push_back(m_editorBox);
     for (std::size_t i = 1; i < chain.size(); ++i)
@@ -464,9 +467,26 @@ void MainScreen::RenderCatalogue(Categories categories)
     m_stdModel->Refresh();
     m_stdList->ShowCurrent(m_state.Catalogue.StdListCurrent);
     m_moveEd->setText(ToQt(m_state.Catalogue.MoveEd));
-    m_moveBox->setVisible(m_state.Catalogue.MoveBoxShowing);
-    m_moveBox->raise();
+    RenderItemFrame();
     RenderTodaysList();
+}
+
+// The item edit frame covers the line items; they are hidden under it, so that
+// neither Tab nor a key reaches a list nobody can see. The keys follow the
+// frame in and out.
+void MainScreen::RenderItemFrame()
+{
+    const bool items = m_state.CurrentView == View::Items;
+    const bool editing = items && m_state.Catalogue.MoveBoxShowing;
+    const bool hadKeys = m_moveBox->isAncestorOf(QApplication::focusWidget());
+    const bool opening = editing && m_moveBox->isHidden();
+    m_moveBox->setVisible(editing);
+    m_moveBox->raise();
+    m_stdList->setVisible(items && !editing);
+    if (opening)
+        m_moveEd->setFocus(Qt::OtherFocusReason);
+    else if (hadKeys && !editing && items)
+        m_stdList->setFocus(Qt::OtherFocusReason);
 }
 
 void MainScreen::RenderDate()
@@ -491,9 +511,8 @@ void MainScreen::RenderView()
     const bool recipes = m_state.CurrentView == View::Recipes;
     m_macroFrame->setVisible(recipes);
     m_editorBox->setVisible(recipes);
-    m_stdList->setVisible(!recipes);
     m_catList->setVisible(!recipes);
-    m_moveBox->setVisible(!recipes && m_state.Catalogue.MoveBoxShowing);
+    RenderItemFrame();
     m_macroFrame->raise();
     RenderRecipes(RecipeList::Changed);
     RenderToolbar();

@@ -136,6 +136,7 @@ private:
         Changed
     };
     void RenderCatalogue(Categories categories);
+    void RenderItemFrame();
     void RenderMenus();
     void RenderToolbar();
     void RenderView();
