@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +30,7 @@ public:
     int Rename(const char* from, const char* to) override { return ::rename(from, to); }
     int Link(const char* from, const char* to) override { return ::link(from, to); }
     int Remove(const char* path) override { return ::unlink(path); }
+    int Lock(int fd) override { return ::flock(fd, LOCK_EX | LOCK_NB); }
 };
 
 SystemFileSystem g_system;

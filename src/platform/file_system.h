@@ -28,6 +28,7 @@ public:
     virtual int Rename(const char* from, const char* to) = 0;
     virtual int Link(const char* from, const char* to) = 0;
     virtual int Remove(const char* path) = 0;
+    virtual int Lock(int fd) = 0; // flock(LOCK_EX | LOCK_NB)
 };
 
 // The one in use: the real system unless a test installed another.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,9 +111,21 @@ fs::path FolderOf(const fs::path& file)
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
+// A file the user made read-only keeps its content: the rename that replaces a
+// file would otherwise pass over its mode. A missing file is writable.
+int Unwritable(const fs::path& file)
+{
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd >= 0)
+        return ::close(fd), 0;
+    return errno == EACCES || errno == EPERM || errno == EROFS ? errno : 0;
+}
+
 // The content in a complete twin beside the file, ready to be renamed over it.
 Result<fs::path> WriteTwin(const fs::path& file, std::string_view content, bool synced)
 {
+    if (const int readOnly = Unwritable(file))
+        return Failed(file, "write", readOnly);
     std::string twinName = (FolderOf(file) / ("." + file.filename().string() + ".XXXXXX")).string();
     FileDescriptor fd(System().MakeTwin(twinName.data()));
     if (!fd.valid())
@@ -138,7 +151,8 @@ fs::path PairFile(const fs::path& first, std::string_view role)
     return FolderOf(first) / ("." + first.filename().string() + "." + std::string(role));
 }
 
-// A pair whose second file never took its new content is put back as it was.
+// A pair whose second file never took its new content is put back as it was:
+// the first file from its second name, or removed when it was not there before.
 void PutBackUnfinishedPairs(const fs::path& folder)
 {
     std::error_code error;
@@ -148,12 +162,37 @@ void PutBackUnfinishedPairs(const fs::path& folder)
         if (name.size() <= suffix.size() + 1 || name[0] != '.' || !name.ends_with(suffix))
             continue;
         const fs::path first = folder / name.substr(1, name.size() - 1 - suffix.size());
-        const fs::path kept = PairFile(first, "backup");
-        // Without its second name the first file is left alone: the commit name
-        // may be only a twin whose removal failed after the put-back.
-        if (std::error_code missing; fs::exists(kept, missing))
-            (void)System().Rename(kept.c_str(), first.c_str());
+        // Without a mark of what it was, the first file is left alone: the commit
+        // name may be only a twin whose removal failed after the put-back.
+        std::error_code missing;
+        if (fs::exists(PairFile(first, "backup"), missing))
+            (void)System().Rename(PairFile(first, "backup").c_str(), first.c_str());
+        else if (fs::exists(PairFile(first, "absent"), missing))
+            (void)System().Remove(first.c_str());
     }
+}
+
+// The record of a move of two files under way: the four names, each ended by a NUL.
+const char* const kMoveRecord = ".pantrix.moving";
+
+// A move of two files that stopped after the first is undone, so that both keep
+// their old names.
+void UndoUnfinishedMove(const fs::path& folder)
+{
+    const fs::path record = folder / kMoveRecord;
+    auto names = ReadWholeFile(record);
+    if (!names || names.value().empty())
+        return;
+    std::vector<fs::path> files;
+    for (std::string_view rest = names.value(); rest.find('\0') != std::string_view::npos;) {
+        files.push_back(folder / std::string(rest.substr(0, rest.find('\0'))));
+        rest.remove_prefix(rest.find('\0') + 1);
+    }
+    std::error_code error;
+    if (files.size() == 4 && fs::exists(files[1], error) && !fs::exists(files[0], error) &&
+        fs::exists(files[2], error))
+        (void)System().Rename(files[1].c_str(), files[0].c_str());
+    (void)System().Remove(record.c_str());
 }
 
 bool SameAsciiLetters(std::string_view a, std::string_view b)
@@ -230,14 +269,24 @@ Status ReplaceFile(const fs::path& file, std::string_view content, Durability du
     return synced ? SyncFolderAfterRename(FolderOf(file)) : Status::Ok();
 }
 
-// A second name for the old first file: a hard link, or a copy where the file
-// system has none. False when there is no first file.
-Result<bool> KeepOldFile(const fs::path& first, const fs::path& kept)
+// Marks what the first file of a pair was, for start-up to put it back: a second
+// name for it (a hard link, or a copy where the file system has none), or a mark
+// that it was not there. False when there was no first file.
+Result<bool> KeepOldFile(const fs::path& first, const fs::path& kept, const fs::path& absent)
 {
     if (System().Link(first.c_str(), kept.c_str()) == 0)
         return true;
-    if (errno == ENOENT)
+    const int error = errno;
+    if (error == ENOENT) {
+        FileDescriptor mark(System().Open(absent.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        if (!mark.valid())
+            return Failed(first, "write", errno);
         return false;
+    }
+    // Only a file system without hard links is worked around; any other failure
+    // of the link is the save's failure.
+    if (error != EPERM && error != EOPNOTSUPP && error != EMLINK)
+        return Failed(first, "write", error);
     auto old = ReadWholeFile(first);
     if (!old)
         return old.status();
@@ -250,7 +299,14 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
                             const fs::path& second, std::string_view secondContent)
 {
     const fs::path kept = PairFile(first, "backup");
+    const fs::path absent = PairFile(first, "absent");
     const fs::path pending = PairFile(first, "commit");
+    // A mark left by an earlier pair would tell start-up to undo this one, so the
+    // pair does not begin while one remains. The commit name goes first: without
+    // it start-up reads no mark at all.
+    for (const fs::path& stale : {pending, absent, kept})
+        if (System().Remove(stale.c_str()) != 0 && errno != ENOENT)
+            return Failed(first, "write", errno);
     auto firstTwin = WriteTwin(first, firstContent, true);
     if (!firstTwin)
         return firstTwin.status();
@@ -260,7 +316,7 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         return secondTwin.status();
     }
     const auto removeTwins = [&] {
-        for (const fs::path& twin : {firstTwin.value(), secondTwin.value(), pending, kept})
+        for (const fs::path& twin : {firstTwin.value(), secondTwin.value(), pending, absent, kept})
             (void)System().Remove(twin.c_str());
     };
     const auto failed = [&](const fs::path& file, int error) {
@@ -268,11 +324,10 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
         return Failed(file, "write", error);
     };
     // While the second file's new content waits under a fixed name, the pair is
-    // not replaced: start-up then puts the first file back from its second name,
-    // so that a crash at any step leaves both old or both new. The old first file is put back by a
-    // rename, which needs no free space.
-    (void)System().Remove(kept.c_str());
-    const auto hadFirst = KeepOldFile(first, kept);
+    // not replaced: start-up then puts the first file back as it was, so that a
+    // crash at any step leaves both old or both new. The old first file is put
+    // back by a rename, which needs no free space.
+    const auto hadFirst = KeepOldFile(first, kept, absent);
     if (!hadFirst) {
         removeTwins();
         return hadFirst.status();
@@ -287,14 +342,39 @@ Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent
                              : System().Remove(first.c_str()) == 0)
             return failed(second, error);
         return Status::Failure(DescribeError(second, "write", error) + " - and \"" +
-                                   ShownPath(first) + "\" could not be put back" +
-                                   (hadFirst.value()
-                                        ? " yet; Pantrix! puts it back when it next starts."
-                                        : ": it was not there before, and could not be removed."),
+                                   ShownPath(first) +
+                                   "\" could not be put back yet; Pantrix! puts it back when it "
+                                   "next starts.",
                                error);
     }
-    (void)System().Remove(kept.c_str());
+    (void)System().Remove((hadFirst.value() ? kept : absent).c_str());
     return SyncFolderAfterRename(FolderOf(first));
+}
+
+Status MoveFilesTogether(const fs::path& first, const fs::path& firstTo, const fs::path& second,
+                         const fs::path& secondTo)
+{
+    const fs::path folder = FolderOf(first);
+    std::string names;
+    for (const fs::path& file : {first, firstTo, second, secondTo})
+        names += file.filename().native() + '\0';
+    if (Status recorded = ReplaceFile(folder / kMoveRecord, names); !recorded)
+        return recorded;
+    const auto forget = [&](Status outcome) {
+        (void)System().Remove((folder / kMoveRecord).c_str());
+        return outcome;
+    };
+    if (System().Rename(first.c_str(), firstTo.c_str()) != 0)
+        return forget(Failed(first, "move", errno));
+    if (System().Rename(second.c_str(), secondTo.c_str()) == 0)
+        return forget(SyncFolderAfterRename(folder));
+    const Status moved = Failed(second, "move", errno);
+    if (System().Rename(firstTo.c_str(), first.c_str()) != 0)
+        return Status::Failure(moved.error() + " - and \"" + ShownPath(firstTo) +
+                                   "\" could not be moved back yet; Pantrix! moves it back when it "
+                                   "next starts.",
+                               moved.number());
+    return forget(moved);
 }
 
 Status WriteTail(const fs::path& file, std::uintmax_t offset, std::string_view content)
@@ -354,6 +434,7 @@ bool IsTwinName(std::string_view name)
 void RemoveStaleTwins(const fs::path& folder)
 {
     PutBackUnfinishedPairs(folder);
+    UndoUnfinishedMove(folder);
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code unreadable;

@@ -36,17 +36,24 @@ Status CreateIfMissing(const fs::path& file);
 Result<std::uintmax_t> FileLength(const fs::path& file);
 
 // Writes the content to a twin in the same folder and renames it over the file,
-// so that the old content stays whole until the new one is complete. When only
+// so that the old content stays whole until the new one is complete. The file
+// keeps its mode; one the user made read-only is not replaced. When only
 // the folder sync after the rename failed, the answer is Status::Unsynced.
 Status ReplaceFile(const fs::path& file, std::string_view content,
                    Durability durability = Durability::Synced);
 
 // Replaces two files of one folder that belong together so that they end both
 // old or both new: both twins are written first, then renamed; when the second
-// rename fails, the old first file is put back, or else by RemoveStaleTwins at
-// the next start.
+// rename fails, or the process ends between them, the first file is put back as
+// it was, at once or else by RemoveStaleTwins at the next start.
 Status ReplaceFilesTogether(const fs::path& first, std::string_view firstContent,
                             const fs::path& second, std::string_view secondContent);
+
+// Moves two files of one folder to new names so that both end under their old
+// names or both under their new ones: a move stopped between the two is undone,
+// at once or else by RemoveStaleTwins at the next start.
+Status MoveFilesTogether(const fs::path& first, const fs::path& firstTo, const fs::path& second,
+                         const fs::path& secondTo);
 
 // Adds bytes at `offset`, which must be at or before the end of the file; bytes
 // after it are dropped. When the offset is the end, this appends in place and
@@ -63,7 +70,7 @@ std::optional<fs::path> FindFileAnyCase(const fs::path& folder, std::string_view
 bool IsTwinName(std::string_view name);
 
 // Removes the twins a crash, or a removal that failed, left in the folder, after
-// putting back a pair of files that was replaced only half way. Only while no
+// putting back a pair of files replaced or moved only half way. Only while no
 // save is under way: a twin in use would go with them.
 void RemoveStaleTwins(const fs::path& folder);
 
