@@ -128,9 +128,17 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
         return;
     BusyPointer busy(ui);
     const auto importFile = FindFileAnyCase(s.DataFolder, "import.txt");
-    if (!importFile)
+    if (!importFile) {
+        // A data folder that cannot be read says why, or the user would look for a
+        // file that is there.
+        std::error_code unreadable;
+        fs::directory_iterator(s.DataFolder, unreadable);
         return ShowImportFailure(ui, "Can't find file IMPORT.TXT - Please press F1 to run help, "
-                                     "and review the import procedure.");
+                                     "and review the import procedure." +
+                                         (unreadable ? kCrLf + DescribeError(s.DataFolder, "read",
+                                                                             unreadable.value())
+                                                     : ""));
+    }
     auto text = ReadWholeFile(*importFile);
     if (!text)
         return ShowImportFailure(ui, text.error() + kCrLf + "The catalogue was not changed.");

@@ -6,6 +6,7 @@
 #include "text/lines.h"
 
 #include <cerrno>
+#include <tuple>
 #include <unordered_set>
 
 namespace pantrix {
@@ -22,10 +23,11 @@ fs::path In(const fs::path& folder, std::string_view name)
     return folder / std::string(name);
 }
 
-// Appends the records of `newFile` that no record present equals byte for byte.
+// The records of `newFile` that no record of `listFile` equals byte for byte.
 // New records are not compared with each other, so a repeat inside the new file
-// is kept. Done again after a stop, it adds nothing twice.
-Status AppendMissingRecords(const fs::path& listFile, const fs::path& newFile, std::size_t length)
+// is kept. Sought again after a merge, nothing is missing.
+Result<std::string> MissingRecords(const fs::path& listFile, const fs::path& newFile,
+                                   std::size_t length)
 {
     auto present = RecordFile(listFile, length).ReadAll();
     if (!present)
@@ -37,44 +39,68 @@ Status AppendMissingRecords(const fs::path& listFile, const fs::path& newFile, s
     known.reserve(present.value().Count());
     for (std::size_t i = 0; i < present.value().Count(); ++i)
         known.insert(present.value().At(i));
-    std::string added;
+    std::string missing;
     for (std::size_t i = 0; i < incoming.value().Count(); ++i)
         if (!known.contains(incoming.value().At(i)))
-            added += incoming.value().At(i);
-    return added.empty() ? Status::Ok() : RecordFile(listFile, length).Append(added);
+            missing += incoming.value().At(i);
+    return missing;
 }
 
-// Runs the steps of a merge in order until one fails. A file that is in place
-// but whose folder could not be synced counts as done, so the merge goes on,
-// and its note is kept for the user.
-class Steps
+// The catalogue's two files after a merge or a take of the new files.
+struct Catalogue
 {
-public:
-    bool Run(const Status& step)
-    {
-        if (!step || (!step.durable() && m_outcome.durable()))
-            m_outcome = step;
-        return step.ok();
-    }
-    const Status& Outcome() const { return m_outcome; }
-
-private:
-    Status m_outcome = Status::Ok();
+    std::string Categories;
+    std::string Items;
 };
 
-// While "std_item.new" holds items the next start merges again, so it goes last
-// and a merge stopped at any step is finished then. Categories come before items,
-// so that no new item is ever filed under a category the catalogue lacks.
-Status MergeBoth(const fs::path& folder)
+// "category.new" first: while "std_item.new" holds items the next start merges
+// again, and a merge done again adds nothing.
+Status RemoveNewFiles(const fs::path& folder, const Status& replaced)
 {
-    Steps steps;
-    steps.Run(AppendMissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile),
-                                   kCategoryRecordLength)) &&
-        steps.Run(AppendMissingRecords(In(folder, kItemFile), In(folder, kItemNewFile),
-                                       kItemRecordLength)) &&
-        steps.Run(RemoveFile(In(folder, kCategoryNewFile))) &&
-        steps.Run(RemoveFile(In(folder, kItemNewFile)));
-    return steps.Outcome();
+    if (Status categories = RemoveFile(In(folder, kCategoryNewFile)); !categories)
+        return categories;
+    if (Status items = RemoveFile(In(folder, kItemNewFile)); !items)
+        return items;
+    return replaced;
+}
+
+// Both files are replaced in one step, so that a merge stopped anywhere leaves
+// them both old, or both new with only the ".new" files left to remove.
+Status PutInPlace(const fs::path& folder, const Result<Catalogue>& catalogue)
+{
+    if (!catalogue)
+        return catalogue.status();
+    const Status replaced =
+        ReplaceFilesTogether(In(folder, kItemFile), catalogue.value().Items,
+                             In(folder, kCategoryFile), catalogue.value().Categories);
+    return replaced ? RemoveNewFiles(folder, replaced) : replaced;
+}
+
+// The old records of each file, followed by the new ones they lack; empty
+// when the new files add nothing.
+Result<Catalogue> Missing(const fs::path& folder)
+{
+    auto categories =
+        MissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile), kCategoryRecordLength);
+    if (!categories)
+        return categories.status();
+    auto items = MissingRecords(In(folder, kItemFile), In(folder, kItemNewFile), kItemRecordLength);
+    if (!items)
+        return items.status();
+    return Catalogue{std::move(categories.value()), std::move(items.value())};
+}
+
+Result<Catalogue> Merged(const fs::path& folder, Catalogue missing)
+{
+    for (auto [file, length, added] :
+         {std::tuple(kCategoryFile, kCategoryRecordLength, &missing.Categories),
+          std::tuple(kItemFile, kItemRecordLength, &missing.Items)}) {
+        auto present = RecordFile(In(folder, file), length).ReadAll();
+        if (!present)
+            return present.status();
+        added->insert(0, present.value().WholeRecords());
+    }
+    return missing;
 }
 
 // The items are the only catalogue delivered, so they are still taken; the
@@ -86,28 +112,28 @@ Status TakeItemsWithoutCategories(const fs::path& folder)
     return Status::Failure(DescribeError(In(folder, kCategoryNewFile), "read", ENOENT), ENOENT);
 }
 
-// "category.lst" becomes a copy of "category.new" before the items are moved into
-// place: until that move the next start takes the new files again, and after it
-// the copy left behind is removed (RemoveTakenCategories). Either way both files
-// end new.
+Result<Catalogue> NewFiles(const fs::path& folder)
+{
+    auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
+    if (!categories)
+        return categories.status();
+    auto items = ReadWholeFile(In(folder, kItemNewFile));
+    if (!items)
+        return items.status();
+    return Catalogue{std::move(categories.value()), std::move(items.value())};
+}
+
 Status TakeNewFiles(const fs::path& folder)
 {
     std::error_code error;
     if (!fs::exists(In(folder, kCategoryNewFile), error))
         return TakeItemsWithoutCategories(folder);
-    auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
-    if (!categories)
-        return categories.status();
-    Steps steps;
-    steps.Run(ReplaceFile(In(folder, kCategoryFile), categories.value())) &&
-        steps.Run(MoveFile(In(folder, kItemNewFile), In(folder, kItemFile))) &&
-        steps.Run(RemoveFile(In(folder, kCategoryNewFile)));
-    return steps.Outcome();
+    return PutInPlace(folder, NewFiles(folder));
 }
 
 // A "category.new" equal to "category.lst" is what a take of the new files left
-// when it stopped after moving the items: its content is in place already. Any
-// other "category.new" stays for a later merge.
+// when it stopped after putting them in place. Any other "category.new" stays
+// for a later merge.
 Status RemoveTakenCategories(const fs::path& folder)
 {
     std::error_code error;
@@ -130,13 +156,13 @@ Status DropNewItems(const fs::path& folder)
     return RemoveTakenCategories(folder);
 }
 
-// "std_item.new" last, so that a drop stopped half way is asked about again
-// rather than leaving new categories behind.
+// "std_item.new" first, so that a drop stopped half way never leaves new items
+// to be merged without their categories.
 Status DropNewFiles(const fs::path& folder)
 {
-    if (Status categories = RemoveFile(In(folder, kCategoryNewFile)); !categories)
-        return categories;
-    return RemoveFile(In(folder, kItemNewFile));
+    if (Status items = RemoveFile(In(folder, kItemNewFile)); !items)
+        return items;
+    return RemoveFile(In(folder, kCategoryNewFile));
 }
 
 } // namespace
@@ -157,9 +183,22 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
         return TakeNewFiles(folder);
     if (!hasOld && !hasNew)
         return Status::Ok();
+    // New items without their categories are what a drop, or a merge after its
+    // files were in place, left when it stopped; merged, they could sit under
+    // no category.
+    if (std::error_code error; !fs::exists(In(folder, kCategoryNewFile), error))
+        return DropNewFiles(folder);
+    auto missing = Missing(folder);
+    if (!missing)
+        return missing.status();
+    // New files that add nothing are what a merge stopped after putting its
+    // files in place leaves: it is finished without asking again.
+    if (missing.value().Categories.empty() && missing.value().Items.empty())
+        return RemoveNewFiles(folder, Status::Ok());
     const bool merge =
         mode == MergeMode::Import || ui.ShowMessage(kUpgradeQuestion) == MessageAnswer::Yes;
-    return merge ? MergeBoth(folder) : DropNewFiles(folder);
+    return merge ? PutInPlace(folder, Merged(folder, std::move(missing.value())))
+                 : DropNewFiles(folder);
 }
 
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)

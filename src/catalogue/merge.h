@@ -19,10 +19,12 @@ enum class MergeMode
 //                             left by a stopped take of new files);
 //   no items, new ones:       the new files become the catalogue;
 //   both:                     merged without duplicates (at start-up only if the
-//                             user agrees; otherwise the new files are dropped).
-// A failure, or a change that may not survive a power cut, is shown to the user.
-// A merge stopped at any step by a failure or a crash is finished at the next
-// start, so the two catalogue files never stay half merged.
+//                             user agrees; otherwise the new files are dropped);
+//                             new files that add nothing are dropped unasked.
+// Both catalogue files are replaced in one step, so they end both old or both
+// new. A failure, or a change that may not survive a power cut, is shown to the
+// user. A merge stopped by a failure or a crash after that step is finished at
+// the next start without a question; one stopped before it changed nothing.
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode);
 
 // The same, with the outcome returned instead of shown.
