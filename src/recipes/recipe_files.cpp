@@ -20,14 +20,6 @@ fs::path WithExtension(const fs::path& base, std::string_view extension)
     return file;
 }
 
-// A move whose folder sync failed has still taken place: the file is no longer
-// where it was, and must not be moved a second time.
-bool Gone(const fs::path& file)
-{
-    std::error_code error;
-    return fs::symlink_status(file, error).type() == fs::file_type::not_found;
-}
-
 bool ListedBefore(const RecipeEntry& a, const RecipeEntry& b)
 {
     if (LessNoCase(a.Name, b.Name))
@@ -102,17 +94,7 @@ Status MoveRecipe(const fs::path& from, const fs::path& to)
 {
     if (Status created = CreateIfMissing(TextFile(from)); !created)
         return created;
-    const Status ingredients = MoveFile(IngredientFile(from), IngredientFile(to));
-    if (!ingredients && !Gone(IngredientFile(from)))
-        return ingredients;
-    const Status text = MoveFile(TextFile(from), TextFile(to));
-    if (text || Gone(TextFile(from)))
-        return Status::Ok();
-    if (Status back = MoveFile(IngredientFile(to), IngredientFile(from)); !back)
-        return Status::Failure(
-            text.error() + " - and the ingredient list could not be put back: " + back.error(),
-            text.number());
-    return text;
+    return MoveFilesTogether(IngredientFile(from), IngredientFile(to), TextFile(from), TextFile(to));
 }
 
 std::vector<RecipeEntry> ListRecipes(const fs::path& folder, std::error_code& error)

@@ -47,8 +47,8 @@ std::string FormatRecipeText(std::string_view text);
 bool HoldsText(std::string_view bytes);
 
 // Moves both files of a recipe to another base. The text file is created first
-// when missing; when it cannot be moved, the ingredient file is put back, so the
-// recipe is whole under one name.
+// when missing; when it cannot be moved, the ingredient file is put back, at once
+// or at the next start, so the recipe is whole under one name.
 Status MoveRecipe(const fs::path& from, const fs::path& to);
 
 // The "*.rcp" files of the folder, alphabetical without regard to case. An
