@@ -1,5 +1,7 @@
 #include "shell/instance_lock.h"
 
+#include "platform/file_system.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,10 +22,14 @@ Result<InstanceLock> InstanceLock::Take(const fs::path& folder)
     }
     // flock, not fcntl: its lock belongs to this open file, so it is released
     // only when this descriptor closes, never by another close in the process.
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (CurrentFileSystem().Lock(fd) == 0)
         return InstanceLock(fd);
     const int error = errno;
     ::close(fd);
+    // A file system that keeps no locks (some network shares) cannot tell of a
+    // second Pantrix; refusing to start there would lock the user out for good.
+    if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS)
+        return InstanceLock(-1);
     if (error != EWOULDBLOCK)
         return Status::Failure(DescribeError(file, "lock", error), error);
     return Status::Failure(

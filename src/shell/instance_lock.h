@@ -15,7 +15,8 @@ class InstanceLock
 {
 public:
     // The lock, or a failure that says the folder is in use by another Pantrix
-    // (or why the lock file could not be opened).
+    // (or why the lock file could not be opened). On a file system without locks
+    // the answer is a lock that holds nothing.
     static Result<InstanceLock> Take(const fs::path& folder);
 
     InstanceLock(InstanceLock&& other) noexcept;
