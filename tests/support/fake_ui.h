@@ -32,7 +32,7 @@ inline void PrintTo(const InputRequest& input, std::ostream* out)
     *out << '{' << input.Prompt << " | " << input.Title << " | " << input.DefaultText << '}';
 }
 
-class FakeUi final : public Ui
+class FakeUi : public Ui
 {
 public:
     FakeUi();

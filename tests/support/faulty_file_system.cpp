@@ -1,7 +1,6 @@
 #include "support/faulty_file_system.h"
 
 #include <cerrno>
-#include <fcntl.h>
 
 namespace pantrix::testing {
 
@@ -21,6 +20,8 @@ bool FaultyFileSystem::Failing(bool isWrite)
     ++m_calls;
     const bool due = m_failingCall != 0 &&
                      (m_calls == m_failingCall || (m_persistent && m_calls > m_failingCall));
+    if (due && m_fault == Fault::Crash)
+        ::_exit(kCrashed);
     const bool fails = due && (isWrite || m_fault != Fault::ShortWrite);
     m_fired = m_fired || fails;
     return fails;
@@ -28,13 +29,9 @@ bool FaultyFileSystem::Failing(bool isWrite)
 
 int FaultyFileSystem::Refused() const
 {
-    errno = m_fault == Fault::InputOutput ? EIO : m_fault == Fault::Denied ? EACCES : ENOSPC;
+    const int numbers[] = {ENOSPC, EIO, EPERM, ENOSPC, ENOLCK};
+    errno = numbers[static_cast<int>(m_fault)];
     return -1;
-}
-
-int FaultyFileSystem::Open(const char* path, int flags, mode_t mode)
-{
-    return Failing() ? Refused() : ::open(path, flags, mode);
 }
 
 ssize_t FaultyFileSystem::Write(int fd, const void* bytes, std::size_t count)
