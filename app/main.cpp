@@ -106,6 +106,9 @@ int main(int argc, char* argv[])
     const Result<InstanceLock> lock = InstanceLock::Take(folder);
     if (!lock)
         return endUnchanged(lock.error());
+    // What a crash left half done is put back before anything reads the folder:
+    // a catalogue delivered only in part would otherwise stop its delivery for good.
+    RemoveStaleTwins(folder);
     for (const Status& delivered : {InstallDataFiles(ResourceFolder(), folder),
                                     DeliverStarterCatalogue(ResourceFolder(), folder)})
         if (!delivered)
