@@ -1,0 +1,25 @@
+// What the scripted desktop was asked and shown, written out as text, so that a
+// story's every message, dialog and printed line can be held in one golden file.
+#pragma once
+
+#include "support/fake_ui.h"
+
+namespace pantrix::testing {
+
+// One line for each message, dialog, printed line, job end, clipboard text and
+// started program, in kinds of event, with the data folder written as "DATA/".
+// The events are then forgotten, so the next call tells only what came after;
+// the clipboard is told while it holds a text.
+std::string TakeTranscript(FakeUi& ui, const std::filesystem::path& dataFolder);
+
+// The files under a folder, sorted, each with its bytes unless told not to; a
+// folder as "name/".
+std::string Listing(const std::filesystem::path& folder, bool withBytes = true);
+
+// The text with the data folder's path written as "DATA/".
+std::string Portable(std::string text, const std::filesystem::path& dataFolder);
+
+// CR and LF written as "\r" and "\n", so that a text keeps to one line.
+std::string OneLine(std::string text);
+
+} // namespace pantrix::testing
