@@ -1,90 +1,113 @@
 #include "platform/files.h"
+#include "platform/record_file.h"
+#include "shell/instance_lock.h"
 
 #include "support/data_folder.h"
+#include "support/faulty_file_system.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace pantrix {
 namespace {
 
-using testing::TestFolder;
+using namespace testing;
 
-std::size_t FilesIn(const fs::path& folder)
-{
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-}
-
-TEST(ReplaceFile, WritesANewFileAndReplacesAnOldOneWithoutLeavingATwin)
-{
-    TestFolder folder;
-    ASSERT_TRUE(ReplaceFile(folder.File("a.lst"), "first"));
-    ASSERT_TRUE(ReplaceFile(folder.File("a.lst"), "second", Durability::Replaceable));
-    EXPECT_EQ(folder.Read("a.lst"), "second");
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
-}
-
-TEST(ReplaceFile, AFailedWriteLeavesTheOldFileWholeAndSaysWhich)
-{
-    TestFolder folder;
-    fs::create_directory(folder.File("px31.cfg")); // something in the way that cannot be replaced
-    const Status written = ReplaceFile(folder.File("px31.cfg"), "new");
-    ASSERT_FALSE(written);
-    EXPECT_NE(written.error().find("px31.cfg"), std::string::npos);
-    EXPECT_NE(written.number(), 0);
-    EXPECT_TRUE(fs::is_directory(folder.File("px31.cfg")));
-    EXPECT_EQ(FilesIn(folder.Path()), 1u);
-
-    const Status noFolder = ReplaceFile(folder.File("missing/a.lst"), "x");
-    EXPECT_FALSE(noFolder);
-}
-
-TEST(ReadFiles, AMissingFileReadsEmptyAndIsCreatedOnlyWhenAsked)
-{
-    TestFolder folder;
-    auto plain = ReadWholeFile(folder.File("a.lst"));
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(plain.value(), "");
-    EXPECT_FALSE(folder.Exists("a.lst"));
-
-    auto created = ReadOrCreateFile(folder.File("a.lst"));
-    ASSERT_TRUE(created);
-    EXPECT_TRUE(folder.Exists("a.lst"));
-    EXPECT_EQ(FileLength(folder.File("b.lst")).value(), 0u);
-}
-
-TEST(ReadFiles, AFolderWhereAFileShouldBeIsAFailureNotEmptyData)
+TEST(Files, AMissingFileReadsEmptyAndAFolderInItsPlaceIsAFailure)
 {
     TestFolder folder;
     fs::create_directory(folder.File("category.lst"));
+    EXPECT_EQ(ReadWholeFile(folder.File("a.lst")).value(), "");
+    EXPECT_FALSE(folder.Exists("a.lst"));
+    EXPECT_EQ(ReadOrCreateFile(folder.File("a.lst")).value(), "");
+    EXPECT_TRUE(folder.Exists("a.lst"));
     EXPECT_FALSE(ReadWholeFile(folder.File("category.lst")));
     EXPECT_FALSE(ReadOrCreateFile(folder.File("category.lst")));
     EXPECT_FALSE(FileLength(folder.File("category.lst")));
 }
 
-TEST(WriteTail, AppendsAtTheEndAndWritesOverAPartialTail)
+TEST(Files, WritesKeepEveryByteTheyDoNotChange)
 {
-    TestFolder folder;
-    folder.Write("a.lst", "abcXY");
-    ASSERT_TRUE(WriteTail(folder.File("a.lst"), 5, "def"));
-    EXPECT_EQ(folder.Read("a.lst"), "abcXYdef");
-    ASSERT_TRUE(WriteTail(folder.File("a.lst"), 3, "123"));
-    EXPECT_EQ(folder.Read("a.lst"), "abc123");
+    using namespace std::string_view_literals;
+    const std::tuple<std::string_view, std::function<Status(const fs::path&)>, std::string_view>
+        cases[] = {{"abcXY", [](const fs::path& f) { return WriteTail(f, 5, "def"); }, "abcXYdef"},
+                   {"abcXY", [](const fs::path& f) { return WriteTail(f, 3, "123"); }, "abc123"},
+                   {"aaabbbcc", [](const fs::path& f) { return RecordFile(f, 3).Append("ddd"); },
+                    "aaabbbddd"},
+                   {"aaabbbccc-",
+                    [](const fs::path& f) { return RecordFile(f, 3).WriteRecord(2, "XYZ"); },
+                    "aaaXYZccc-"},
+                   {"", [](const fs::path& f) { return RecordFile(f, 2).WriteRecord(2, "ab"); },
+                    "\0\0ab"sv}};
+    for (const auto& [old, write, expected] : cases) {
+        SCOPED_TRACE(expected);
+        TestFolder folder;
+        folder.Write("r", old);
+        ASSERT_TRUE(write(folder.File("r")));
+        EXPECT_EQ(folder.Read("r"), expected);
+    }
 }
 
-TEST(MoveAndRemove, MoveReplacesTheTargetAndRemovingAMissingFileIsNoFailure)
+TEST(Files, AReplacedFileKeepsItsMode)
 {
-    TestFolder folder;
-    folder.Write("std_item.new", "new");
-    folder.Write("std_item.lst", "old");
-    ASSERT_TRUE(MoveFile(folder.File("std_item.new"), folder.File("std_item.lst")));
-    EXPECT_EQ(folder.Read("std_item.lst"), "new");
-    EXPECT_FALSE(folder.Exists("std_item.new"));
-    EXPECT_FALSE(MoveFile(folder.File("category.new"), folder.File("category.lst")));
-    EXPECT_TRUE(RemoveFile(folder.File("nothing.here")));
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0755)}) {
+        TestFolder folder;
+        for (const char* name : {"a", "b"}) {
+            folder.Write(name, "old");
+            fs::permissions(folder.File(name), mode);
+        }
+        ASSERT_TRUE(ReplaceFile(folder.File("a"), "new"));
+        ASSERT_TRUE(ReplaceFilesTogether(folder.File("a"), "1", folder.File("b"), "2"));
+        for (const char* name : {"a", "b"})
+            EXPECT_EQ(fs::status(folder.File(name)).permissions(), mode) << name;
+    }
 }
 
-TEST(StaleTwins, OnlyHiddenTwinsAreRemoved)
+// Each failure names the file, says what failed and why, and what the files
+// now hold when that is not simply the old content.
+TEST(Files, FailureMessagesSayWhatFailedAndWhatTheFilesHold)
+{
+    TestFolder folder;
+    const std::string a = "\"" + folder.File("a").native() + "\"";
+    const std::string b = "\"" + folder.File("b").native() + "\"";
+    const std::tuple<std::size_t, std::function<Status()>, std::string> cases[] = {
+        {2, [&] { return ReplaceFile(folder.File("a"), "new"); },
+         "Could not write " + a + ": No space left on device"},
+        {7, [&] { return ReplaceFile(folder.File("a"), "new"); },
+         "Could not sync \"" + folder.Path().native() +
+             "\": No space left on device - the new file is saved, but may not survive a "
+             "power cut."},
+        {2, [&] { return WriteTail(folder.File("a"), 3, "more"); },
+         "Could not write " + a +
+             ": No space left on device - and it could not be cut back to its old length."},
+        {17, [&] { return ReplaceFilesTogether(folder.File("a"), "1", folder.File("b"), "2"); },
+         "Could not write " + b + ": No space left on device - and " + a +
+             " could not be put back yet; Pantrix! puts it back when it next starts."},
+        {9,
+         [&] {
+             return MoveFilesTogether(folder.File("a"), folder.File("c"), folder.File("b"),
+                                      folder.File("d"));
+         },
+         "Could not move " + b + ": No space left on device - and \"" + folder.File("c").native() +
+             "\" could not be moved back yet; Pantrix! moves it back when it next starts."},
+        {1, [&] { return InstanceLock::Take(folder.Path()).status(); }, ""}, // no locks: no lock
+    };
+    for (const auto& [call, save, expected] : cases) {
+        SCOPED_TRACE(expected);
+        folder.Write("a", "old");
+        folder.Write("b", "old");
+        FaultyFileSystem faulty(call, expected.empty() ? Fault::NoLocks : Fault::NoSpace, true);
+        const Status status = save();
+        EXPECT_TRUE(faulty.Fired());
+        EXPECT_EQ(status.ok() && status.durable() ? "" : status.error(), expected);
+    }
+    auto first = InstanceLock::Take(folder.Path());
+    EXPECT_EQ(InstanceLock::Take(folder.Path()).error(),
+              "The data folder \"" + folder.Path().native() + "\" is in use by another Pantrix.");
+}
+
+TEST(Files, OnlyHiddenTwinsAreRemovedAsStale)
 {
     TestFolder folder;
     const std::vector<std::pair<std::string, bool>> names = {
@@ -96,17 +119,6 @@ TEST(StaleTwins, OnlyHiddenTwinsAreRemoved)
     RemoveStaleTwins(folder.Path());
     for (const auto& [name, twin] : names)
         EXPECT_EQ(folder.Exists(name), !twin) << name;
-}
-
-TEST(ReplaceFilesTogether, BothAreReplacedAndNoTwinIsLeft)
-{
-    TestFolder folder;
-    folder.Write("std_item.lst", "old items");
-    ASSERT_TRUE(ReplaceFilesTogether(folder.File("std_item.lst"), "new items",
-                                     folder.File("category.lst"), "new categories"));
-    EXPECT_EQ(folder.Read("std_item.lst"), "new items");
-    EXPECT_EQ(folder.Read("category.lst"), "new categories");
-    EXPECT_EQ(FilesIn(folder.Path()), 2u);
 }
 
 } // namespace

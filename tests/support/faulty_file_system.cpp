@@ -15,7 +15,7 @@ FaultyFileSystem::~FaultyFileSystem()
     UseFileSystem(nullptr);
 }
 
-bool FaultyFileSystem::Failing(bool isWrite)
+bool FaultyFileSystem::Due(bool isWrite)
 {
     ++m_calls;
     const bool due = m_failingCall != 0 &&
@@ -34,9 +34,16 @@ int FaultyFileSystem::Refused() const
     return -1;
 }
 
+int FaultyFileSystem::Lasting(int result)
+{
+    if (m_fault == Fault::Crash)
+        (void)Due();
+    return result;
+}
+
 ssize_t FaultyFileSystem::Write(int fd, const void* bytes, std::size_t count)
 {
-    if (!Failing(true))
+    if (!Due(true))
         return ::write(fd, bytes, count);
     if (m_fault != Fault::ShortWrite || count < 2)
         return Refused();
@@ -45,7 +52,7 @@ ssize_t FaultyFileSystem::Write(int fd, const void* bytes, std::size_t count)
 
 int FaultyFileSystem::Close(int fd)
 {
-    if (!Failing())
+    if (!Due())
         return ::close(fd);
     ::close(fd); // the system releases the descriptor even when close reports an error
     return Refused();
@@ -53,7 +60,7 @@ int FaultyFileSystem::Close(int fd)
 
 int FaultyFileSystem::Remove(const char* path)
 {
-    if (!Failing())
+    if (!Due())
         return ::unlink(path);
     m_removalRefused = true;
     return Refused();

@@ -42,58 +42,32 @@ public:
 
     int Open(const char* path, int flags, mode_t mode) override
     {
-        return Run([&] { return ::open(path, flags, mode); });
+        return Due() ? Refused() : ::open(path, flags, mode);
     }
-    int MakeTwin(char* pattern) override
-    {
-        return Run([&] { return ::mkstemp(pattern); });
-    }
-    int SetMode(int fd, mode_t mode) override
-    {
-        return Run([&] { return ::fchmod(fd, mode); });
-    }
+    int MakeTwin(char* pattern) override { return Due() ? Refused() : ::mkstemp(pattern); }
+    int SetMode(int fd, mode_t mode) override { return Due() ? Refused() : ::fchmod(fd, mode); }
     ssize_t Write(int fd, const void* bytes, std::size_t count) override;
     // What these tests make is a failure or a crash, not a power cut: the
     // system's cache outlives the process, so nothing need reach the disk.
-    int Sync(int) override
-    {
-        return Run([] { return 0; }, true);
-    }
-    int SyncFolder(int) override
-    {
-        return Run([] { return 0; }, true);
-    }
-    int Truncate(int fd, off_t length) override
-    {
-        return Run([&] { return ::ftruncate(fd, length); });
-    }
+    int Sync(int) override { return Lasting(Due() ? Refused() : 0); }
+    int SyncFolder(int) override { return Lasting(Due() ? Refused() : 0); }
+    int Truncate(int fd, off_t size) override { return Due() ? Refused() : ::ftruncate(fd, size); }
     int Close(int fd) override;
     int Rename(const char* from, const char* to) override
     {
-        return Run([&] { return ::rename(from, to); }, true);
+        return Lasting(Due() ? Refused() : ::rename(from, to));
     }
     int Link(const char* from, const char* to) override
     {
-        return Run([&] { return ::link(from, to); }, true);
+        return Lasting(Due() ? Refused() : ::link(from, to));
     }
     int Remove(const char* path) override;
-    int Lock(int fd) override
-    {
-        return Run([&] { return ::flock(fd, LOCK_EX | LOCK_NB); });
-    }
+    int Lock(int fd) override { return Due() ? Refused() : ::flock(fd, LOCK_EX | LOCK_NB); }
 
 private:
-    bool Failing(bool isWrite = false); // counts the call
+    bool Due(bool isWrite = false); // counts the call
     int Refused() const;
-    template <typename Call> int Run(Call call, bool lasting = false)
-    {
-        if (Failing())
-            return Refused();
-        const int result = call();
-        if (lasting && m_fault == Fault::Crash)
-            Failing();
-        return result;
-    }
+    int Lasting(int result); // counts the crash point after the call
 
     std::size_t m_failingCall;
     Fault m_fault;
