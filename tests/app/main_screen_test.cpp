@@ -91,8 +91,7 @@ QPoint RowPoint(QListView* list, int row, bool tickBox = false)
     return tickBox ? QPoint(rect.left() + rect.height() / 2, rect.center().y()) : rect.center();
 }
 
-void Click(QListView* list, int row, bool tickBox = false,
-           Qt::MouseButton button = Qt::LeftButton)
+void Click(QListView* list, int row, bool tickBox = false, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mouseClick(list->viewport(), button, {}, RowPoint(list, row, tickBox));
 }
@@ -149,8 +148,7 @@ struct Started
     {
         QFile golden(QStringLiteral(PANTRIX_TEST_DATA "/app/%1.txt")
                          .arg(QString::fromLatin1(QTest::currentTestFunction())));
-        if (qEnvironmentVariableIsSet("PANTRIX_UPDATE_GOLDEN") &&
-            golden.open(QIODevice::WriteOnly))
+        if (qEnvironmentVariableIsSet("PANTRIX_UPDATE_GOLDEN") && golden.open(QIODevice::WriteOnly))
             golden.write(told.toUtf8());
         golden.close();
         QVERIFY(golden.open(QIODevice::ReadOnly));
@@ -390,7 +388,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), tmpList);
         QTest::keyClick(tmpList, Qt::Key_Delete);
         s.Step("Delete after focus, after a click, after a menu");
-        DoubleClick(tmpList, 1, true); // on the tick box of Milk
+        DoubleClick(tmpList, 1, true);          // on the tick box of Milk
         QTest::keyClick(catList, Qt::Key_Down); // a key that moves counts as a click
         QCOMPARE(s.state.Catalogue.CatEdit, CategoryRecord("Bakery"));
         QTest::keyClick(catList, Qt::Key_Down);
@@ -413,8 +411,8 @@ private slots:
         for (int i = 0; i < bar->childCount(); ++i)
             if (bar->child(i)->role() == QAccessible::StaticText)
                 panels << bar->child(i)->text(QAccessible::Name);
-        QCOMPARE(panels, (QStringList{"(No Recipe Selected)", "1 Items listed for: My Pantrix",
-                                      kToday}));
+        QCOMPARE(panels,
+                 (QStringList{"(No Recipe Selected)", "1 Items listed for: My Pantrix", kToday}));
         // A long entry shows cut, so the list shows at once.
         QCOMPARE(Rows(s.List("TmpList")), QStringList{"[ ] " + QString(250, 'x') + QChar(0x2026)});
     }

@@ -50,8 +50,9 @@ private slots:
         const std::pair<std::vector<QByteArray>, QString> cases[] = {
             {{"-", dir + "/help.htm#Making Web Pages", "Quillfield Website",
               "http://www.quillfield.example/px-in.htm", "-", "-", "550", "640"},
-             " | " + folder.path() + "/help.htm # Making Web Pages | Quillfield Website "
-                                     "http://www.quillfield.example/px-in.htm | 550x640"},
+             " | " + folder.path() +
+                 "/help.htm # Making Web Pages | Quillfield Website "
+                 "http://www.quillfield.example/px-in.htm | 550x640"},
             {{}, " | installed/help.htm #  | 550x640"},
             {{"-", "-", "Website only caption", "-", "-", "-", "wide", "0"},
              " | installed/help.htm #  | 550x640"},
@@ -106,7 +107,8 @@ private slots:
             pages.insert(file, QString::fromLatin1(bytes));
         }
         QVERIFY(AnchorsOf(pages.value(QStringLiteral("help.htm"))).contains("Making Web Pages"));
-        static const QRegularExpression link(QStringLiteral("<a\\s[^>]*href=\"([^\"#]*)#?([^\"]*)\""));
+        static const QRegularExpression link(
+            QStringLiteral("<a\\s[^>]*href=\"([^\"#]*)#?([^\"]*)\""));
         for (auto page = pages.cbegin(); page != pages.cend(); ++page)
             for (const auto& match : link.globalMatch(page.value())) {
                 const QString target = match.captured(1).isEmpty() ? page.key() : match.captured(1);

@@ -47,7 +47,8 @@ TEST(ListLayout, EachLayoutInOneAndTwoColumnsWithItsLineKinds)
 {
     const std::string longCategory(30, 'C');
     const std::tuple<const char*, const char*, Entries> cases[] = {
-        {"the example", "My Pantrix",
+        {"the example",
+         "My Pantrix",
          {{"Dairy\xB0 Milk" + std::string(26, ' '), false},
           {"Dairy\xB0 Butter", true},
           {"Dairy\xB0 Eggs", false},
@@ -55,12 +56,18 @@ TEST(ListLayout, EachLayoutInOneAndTwoColumnsWithItsLineKinds)
           {"special\xB0 Birthday candles", true}}},
         {"one entry", "  My Pantrix ", {{"Dairy\xB0 Milk", false}}},
         {"long names", "L", {{longCategory + "\xB0 " + std::string(40, 'i'), false}}},
-        {"groups never share a line", "L",
+        {"groups never share a line",
+         "L",
          {{"A\xB0 1"}, {"A\xB0 2"}, {"A\xB0 3"}, {"B\xB0 4"}, {"A\xB0 5"}}},
-        {"an empty category opens a group only later", "L",
+        {"an empty category opens a group only later",
+         "L",
          {{"\xB0 Note", false}, {"A\xB0 Milk", false}, {"\xB0 Late", true}}},
-        {"hand-edited entries", "L",
-         {{"  just a note  "}, {"  Dairy\xB0 Milk"}, {"Dairy\xB0" "Butter"},
+        {"hand-edited entries",
+         "L",
+         {{"  just a note  "},
+          {"  Dairy\xB0 Milk"},
+          {"Dairy\xB0"
+           "Butter"},
           {std::string(31, 'x') + "\xB0 late"}}},
     };
     std::string shown;
@@ -80,7 +87,12 @@ TEST(ListLayout, EachLayoutInOneAndTwoColumnsWithItsLineKinds)
 TEST(ListOutput, PrintingTodaysList)
 {
     using enum MessageAnswer;
-    enum Printer { Works, Fails, Missing };
+    enum Printer
+    {
+        Works,
+        Fails,
+        Missing
+    };
     const struct
     {
         const char* name;
@@ -92,13 +104,24 @@ TEST(ListOutput, PrintingTodaysList)
         Printer printer;
     } cases[] = {
         {"an empty list prints nothing", {}, Ok, false, 0, false, Works},
-        {"normal print ends the first page at entry 57", OneCategory(70), Yes, false, 0, false, Works},
+        {"normal print ends the first page at entry 57", OneCategory(70), Yes, false, 0, false,
+         Works},
         {"large print and bold end it at 47", OneCategory(70), Yes, true, 0, false, Works},
         {"an offset of 4 ends it at 61", OneCategory(70), Yes, false, 4, false, Works},
         {"an offset of -60 prints one entry a page and no blank sheet",
-         {{"A\xB0 1"}, {"A\xB0 2"}, {"B\xB0 3"}}, Yes, false, -60, false, Works},
-        {"No leaves out category lines", {{"Dairy\xB0 Milk", true}, {"Produce\xB0 Apples"}}, No,
-         false, 0, false, Works},
+         {{"A\xB0 1"}, {"A\xB0 2"}, {"B\xB0 3"}},
+         Yes,
+         false,
+         -60,
+         false,
+         Works},
+        {"No leaves out category lines",
+         {{"Dairy\xB0 Milk", true}, {"Produce\xB0 Apples"}},
+         No,
+         false,
+         0,
+         false,
+         Works},
         {"Cancel prints nothing", OneCategory(3), Cancel, false, 0, false, Works},
         {"two columns", OneCategory(3), Yes, false, 0, true, Works},
         {"a failing printer is told at each step", OneCategory(1), Yes, false, 0, false, Fails},
@@ -134,14 +157,15 @@ TEST(ListOutput, CopyingTodaysListAndChangingThePageLength)
     d.s.List.Current = 0;
     d.s.List.Name = " My Pantrix";
     for (const auto& [answer, twoColumns] : {std::pair{MessageAnswer::No, "N"},
-                                            {MessageAnswer::Yes, "N"}, {MessageAnswer::Yes, "Y"}}) {
+                                             {MessageAnswer::Yes, "N"},
+                                             {MessageAnswer::Yes, "Y"}}) {
         d.s.Settings.PrintTwoColumns = twoColumns;
         d.ui.AnswerMessage(answer);
         CopyListToClipboard(d.s, d.ui);
         told += d.Told();
     }
-    for (const auto change : {PrintLongerPage, PrintLongerPage, PrintShorterPage,
-                              PrintShorterPage, PrintShorterPage})
+    for (const auto change :
+         {PrintLongerPage, PrintLongerPage, PrintShorterPage, PrintShorterPage, PrintShorterPage})
         change(d.s, d.ui);
     told += "stored: " + std::to_string(d.folder.Read("px31.cfg")[0]) + "\n";
     d.s.Settings.PageLengthOffset = 32766;

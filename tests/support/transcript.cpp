@@ -21,8 +21,8 @@ std::string Shown(const Message& m)
     constexpr const char* buttons[] = {"", " {OkCancel", " {YesNo", " {YesNoCancel"};
     constexpr const char* answers[] = {"Ok", "Cancel", "Yes", "No"};
     constexpr const char* icons[] = {"", " (i)", " (?)", " (!)", " (x)"};
-    std::string line = "message \"" + m.Title + "\"" + icons[static_cast<int>(m.Icon)] + ": " +
-                       OneLine(m.Text);
+    std::string line =
+        "message \"" + m.Title + "\"" + icons[static_cast<int>(m.Icon)] + ": " + OneLine(m.Text);
     if (m.Buttons != MessageButtons::Ok)
         line += std::string(buttons[static_cast<int>(m.Buttons)]) + ", default " +
                 answers[static_cast<int>(m.DefaultButton)] + "}";
@@ -114,7 +114,9 @@ std::string Listing(const fs::path& folder, bool withBytes)
         if (fs::is_directory(path))
             out += name + "/\n";
         else
-            out += name + (withBytes ? ": " + OneLine({std::istreambuf_iterator<char>(in), {}}) : "") + "\n";
+            out += name +
+                   (withBytes ? ": " + OneLine({std::istreambuf_iterator<char>(in), {}}) : "") +
+                   "\n";
     }
     return out;
 }
