@@ -24,11 +24,6 @@ template <typename T = QPushButton> T* Find(QWidget& form, const char* name)
     return found;
 }
 
-void Click(QWidget& form, const char* name)
-{
-    Find(form, name)->click();
-}
-
 } // namespace
 
 class ConfigFormTest : public QObject
@@ -52,11 +47,11 @@ private slots:
         w.ui.AnswerColour(0x0000FF);
         w.ui.AnswerFont(FontChoice{"Courier New", 14});
         w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
-        Click(form, "BGColorSelect");
-        Click(form, "FontSelect");
-        Click(form, "TopGraphicSelect");
-        Click(form, "PageWidthLess");
-        Click(form, "PageWidthLess");
+        Find(form, "BGColorSelect")->click();
+        Find(form, "FontSelect")->click();
+        Find(form, "TopGraphicSelect")->click();
+        Find(form, "PageWidthLess")->click();
+        Find(form, "PageWidthLess")->click();
         QCOMPARE(sample->palette().color(QPalette::Window), QColor(Qt::red));
         QCOMPARE(sample->text(), QStringLiteral("Courier New - 14"));
         QVERIFY(!Find<QLabel>(form, "TopGraphic")->pixmap().isNull());
@@ -66,7 +61,7 @@ private slots:
 
         Find<QCheckBox>(form, "UseTopGraphicCheck")->setChecked(false);
         w.ui.SetDocumentProgram("/usr/bin/browser");
-        Click(form, "PreviewPage");
+        Find(form, "PreviewPage")->click();
         QCOMPARE(w.s.Settings.UseTopGraphic, std::string("N"));
         QCOMPARE(w.ui.Started.at(0).second, w.s.DataPath + "preview.htm");
         Find<QAction>(form, "cmu_Help")->trigger();
@@ -77,14 +72,14 @@ private slots:
         QCoreApplication::sendEvent(Find(form, "SaveConfig"), &enter);
         QCOMPARE(Find<QLabel>(form, "Helper")->text(),
                  QStringLiteral("Click to save these style settings and exit."));
-        Click(form, "SaveConfig");
+        Find(form, "SaveConfig")->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(w.folder.Read("px31.cfg").substr(184, 3), std::string("255"));
         QCOMPARE(w.folder.Read("px31.cfg").substr(204, 5), std::string("620  "));
 
         ConfigForm again(w.s, w.ui, nullptr);
         again.show();
-        Click(again, "PageWidthMore");
+        Find(again, "PageWidthMore")->click();
         Find<QAction>(again, "cmu_QuitWithoutSaving")->trigger();
         QVERIFY(!again.isVisible());
         QCOMPARE(w.s.Settings.PageWidth, std::string("620"));
