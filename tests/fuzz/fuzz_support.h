@@ -5,9 +5,9 @@
 
 #include "support/data_folder.h"
 
-#include <cstddef>
 #include <cstdint>
-#include <string_view>
+#include <cstdio>
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -15,7 +15,13 @@ namespace pantrix::fuzz {
 
 // Stops the run on a broken promise, so the fuzzer keeps the input and the replay
 // names it.
-void Check(bool holds, std::string_view promise);
+inline void Check(bool holds, std::string_view promise)
+{
+    if (!holds) {
+        std::fprintf(stderr, "broken: %.*s\n", static_cast<int>(promise.size()), promise.data());
+        std::abort();
+    }
+}
 
 inline std::string_view Bytes(const std::uint8_t* data, std::size_t size)
 {
@@ -23,6 +29,10 @@ inline std::string_view Bytes(const std::uint8_t* data, std::size_t size)
 }
 
 // One data folder for the whole run, emptied by the targets that use it.
-testing::TestFolder& Scratch();
+inline testing::TestFolder& Scratch()
+{
+    static testing::TestFolder folder;
+    return folder;
+}
 
 } // namespace pantrix::fuzz
