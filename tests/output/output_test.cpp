@@ -84,67 +84,68 @@ TEST(ListLayout, EachLayoutInOneAndTwoColumnsWithItsLineKinds)
     ExpectGolden(shown, "output/layouts.txt");
 }
 
-TEST(ListOutput, PrintingTodaysList)
+// Today's List and the open recipe on the printer. The options are words: large,
+// bold, two (columns), fails (the printer), missing (no printer).
+TEST(Printing, PagesFontsAndQuestionsFollowTheOptions)
 {
     using enum MessageAnswer;
-    enum Printer
-    {
-        Works,
-        Fails,
-        Missing
-    };
-    const struct
-    {
-        const char* name;
-        Entries entries;
-        MessageAnswer categories; // Ok when not asked
-        bool large;
-        std::int16_t offset;
-        bool twoColumns;
-        Printer printer;
-    } cases[] = {
-        {"an empty list prints nothing", {}, Ok, false, 0, false, Works},
-        {"normal print ends the first page at entry 57", OneCategory(70), Yes, false, 0, false,
-         Works},
-        {"large print and bold end it at 47", OneCategory(70), Yes, true, 0, false, Works},
-        {"an offset of 4 ends it at 61", OneCategory(70), Yes, false, 4, false, Works},
-        {"an offset of -60 prints one entry a page and no blank sheet",
-         {{"A\xB0 1"}, {"A\xB0 2"}, {"B\xB0 3"}},
-         Yes,
-         false,
-         -60,
-         false,
-         Works},
-        {"No leaves out category lines",
-         {{"Dairy\xB0 Milk", true}, {"Produce\xB0 Apples"}},
-         No,
-         false,
-         0,
-         false,
-         Works},
-        {"Cancel prints nothing", OneCategory(3), Cancel, false, 0, false, Works},
-        {"two columns", OneCategory(3), Yes, false, 0, true, Works},
-        {"a failing printer is told at each step", OneCategory(1), Yes, false, 0, false, Fails},
-        {"no printer", OneCategory(1), Yes, false, 0, false, Missing},
-    };
+    const auto list = PrintShoppingList;
+    const auto recipe = PrintRecipe;
+    const std::tuple<const char*, void (*)(MainScreenState&, Ui&), Entries,
+                     std::vector<MessageAnswer>, std::string, std::int16_t>
+        cases[] = {
+            {"an empty list prints nothing", list, {}, {}, "", 0},
+            {"normal print ends the first page at entry 57", list, OneCategory(70), {Yes}, "", 0},
+            {"large print ends it at 47", list, OneCategory(70), {Yes}, "large bold", 0},
+            {"an offset of 4 ends it at 61", list, OneCategory(70), {Yes}, "", 4},
+            {"an offset of -60 prints one entry a page and no blank sheet",
+             list,
+             {{"A\xB0 1"}, {"A\xB0 2"}, {"B\xB0 3"}},
+             {Yes},
+             "",
+             -60},
+            {"No leaves out category lines",
+             list,
+             {{"Dairy\xB0 Milk", true}, {"Produce\xB0 Apples"}},
+             {No},
+             "",
+             0},
+            {"Cancel prints nothing", list, OneCategory(3), {Cancel}, "", 0},
+            {"two columns", list, OneCategory(3), {Yes}, "two", 0},
+            {"a failing printer is told at each step", list, OneCategory(1), {Yes}, "fails", 0},
+            {"no printer", list, OneCategory(1), {Yes}, "missing", 0},
+            {"recipe: Cancel prints nothing", recipe, {}, {Cancel}, "", 0},
+            {"recipe: normal", recipe, {}, {No}, "", 0},
+            {"recipe: large and bold", recipe, {}, {No}, "large bold", 0},
+            {"recipe: bold, 4 longer", recipe, {}, {No}, "bold", 4},
+            {"recipe: large, 2 shorter", recipe, {}, {No}, "large", -2},
+            {"recipe: the longest page does not wrap round", recipe, {}, {No}, "", 32767},
+            {"recipe: Yes prints Today's List after it", recipe, {}, {Yes, Yes}, "", 0},
+            {"recipe: a failing printer is told once", recipe, {}, {Yes}, "fails", 0},
+        };
     std::string told;
-    for (const auto& c : cases) {
+    for (const auto& [name, print, entries, answers, options, offset] : cases) {
         Desk d;
-        d.s.List.Entries = c.entries;
-        d.s.List.Current = c.entries.empty() ? std::nullopt : std::optional<std::size_t>(0);
-        d.s.Options = {.LargePrint = c.large, .BoldFonts = c.large};
-        d.s.Settings.PageLengthOffset = c.offset;
-        d.s.Settings.PrintTwoColumns = FlagText(c.twoColumns);
-        if (c.categories != Ok)
-            d.ui.AnswerMessage(c.categories);
-        if (c.printer == Fails)
+        d.s.List.Entries = entries;
+        d.s.List.Current = entries.empty() ? std::nullopt : std::optional<std::size_t>(0);
+        // A wrap point between the widths 60 and 70, then paragraphs counting 2 each.
+        d.s.Recipes.EditorText = std::string(65, 'a') + " b\r\n";
+        for (int i = 0; i < 40; ++i)
+            d.s.Recipes.EditorText += "c\r\n";
+        const auto has = [&](const char* word) { return options.find(word) != std::string::npos; };
+        d.s.Options = {.LargePrint = has("large"), .BoldFonts = has("bold")};
+        d.s.Settings.PageLengthOffset = offset;
+        d.s.Settings.PrintTwoColumns = FlagText(has("two"));
+        for (const MessageAnswer answer : answers)
+            d.ui.AnswerMessage(answer);
+        if (has("fails"))
             d.ui.FailPrinterWith("offline");
-        if (c.printer == Missing)
+        if (has("missing"))
             d.ui.RemovePrinter();
-        PrintShoppingList(d.s, d.ui);
-        told += std::string("== ") + c.name + "\n" + d.Told();
+        print(d.s, d.ui);
+        told += std::string("== ") + name + "\n" + d.Told();
     }
-    ExpectGolden(told, "output/list_output.txt");
+    ExpectGolden(told, "output/printing.txt");
 }
 
 TEST(ListOutput, CopyingTodaysListAndChangingThePageLength)
@@ -171,45 +172,6 @@ TEST(ListOutput, CopyingTodaysListAndChangingThePageLength)
     d.s.Settings.PageLengthOffset = 32766;
     PrintLongerPage(d.s, d.ui);
     ExpectGolden(told + d.Told(), "output/list_copy.txt");
-}
-
-TEST(RecipeOutput, PrintingTheOpenRecipe)
-{
-    using enum MessageAnswer;
-    const struct
-    {
-        const char* name;
-        std::vector<MessageAnswer> answers;
-        bool large, bold;
-        std::int16_t offset;
-        bool printerFails;
-    } cases[] = {
-        {"Cancel prints nothing", {Cancel}, false, false, 0, false},
-        {"normal", {No}, false, false, 0, false},
-        {"large and bold", {No}, true, true, 0, false},
-        {"bold, 4 longer", {No}, false, true, 4, false},
-        {"large, 2 shorter", {No}, true, false, -2, false},
-        {"the longest page does not wrap round", {No}, false, false, 32767, false},
-        {"Yes prints Today's List after the recipe", {Yes, Yes}, false, false, 0, false},
-        {"a failing printer is told once", {Yes}, false, false, 0, true},
-    };
-    std::string told;
-    for (const auto& c : cases) {
-        Desk d;
-        // A wrap point between the widths 60 and 70, then paragraphs counting 2 each.
-        d.s.Recipes.EditorText = std::string(65, 'a') + " b\r\n";
-        for (int i = 0; i < 40; ++i)
-            d.s.Recipes.EditorText += "c\r\n";
-        d.s.Options = {.LargePrint = c.large, .BoldFonts = c.bold};
-        d.s.Settings.PageLengthOffset = c.offset;
-        for (const MessageAnswer answer : c.answers)
-            d.ui.AnswerMessage(answer);
-        if (c.printerFails)
-            d.ui.FailPrinterWith("offline");
-        PrintRecipe(d.s, d.ui);
-        told += std::string("== ") + c.name + "\n" + d.Told();
-    }
-    ExpectGolden(told, "output/recipe_print.txt");
 }
 
 TEST(RecipeOutput, CopyingTheRecipeNotesTakesTheStoredTextFile)
