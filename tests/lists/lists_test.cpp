@@ -1,9 +1,13 @@
-// Today's List: its file, the entry commands, and switching, clearing and saving lists.
+// Today's List: its file, the entry commands, and switching, clearing and saving
+// lists. Each story's messages, dialogs, list and files are held in its golden
+// file under tests/data/lists.
 #include "catalogue/catalogue_view.h"
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
-#include "lists/list_file.h"
+#include "lists/todays_list.h"
 #include "support/data_folder.h"
+#include "support/golden.h"
+#include "support/transcript.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +16,8 @@ namespace {
 
 using namespace testing;
 using namespace std::string_literals;
-using Entries = std::vector<ListEntry>;
-
-const std::string kHeld = "*Dairy\xB0 Eggs\r\nproduce\xB0 Apples\r\n";
+using Command = void (*)(MainScreenState&, Ui&);
+constexpr MessageAnswer Yes = MessageAnswer::Yes, No = MessageAnswer::No;
 
 // Dairy and Produce each hold Milk; the default list holds two entries.
 struct Pantry : Workspace
@@ -23,7 +26,7 @@ struct Pantry : Workspace
     {
         folder.Write("category.lst", Categories({"Dairy", "Produce"}));
         folder.Write("std_item.lst", Items({{"Dairy", "Milk"}, {"Produce", "Milk"}}));
-        folder.Write("My Pantrix.pxl", kHeld);
+        folder.Write("My Pantrix.pxl", "*Dairy\xB0 Eggs\r\nproduce\xB0 Apples\r\n");
         LoadCategoryList(s, ui);
         OpenDefaultList(s, ui);
     }
@@ -32,162 +35,122 @@ struct Pantry : Workspace
 
 class Lists : public ::testing::Test, protected Pantry
 {
+protected:
+    // Runs the command with what the user types and answers, and tells the step:
+    // what was shown and asked, the list with its ticks and current entry, the files.
+    void Run(std::string_view what, Command command, std::vector<std::string> typed = {},
+             std::vector<MessageAnswer> answers = {}, Pantry* other = nullptr)
+    {
+        Pantry& p = other ? *other : *this;
+        for (std::string& text : typed)
+            p.ui.AnswerInput(std::move(text));
+        for (const MessageAnswer answer : answers)
+            p.ui.AnswerMessage(answer);
+        command(p.s, p.ui);
+        std::string told = TakeTranscript(p.ui, p.folder.Path());
+        const std::string folderPath = p.folder.Path().string(); // dialogs start there
+        for (auto at = told.find(folderPath); at != std::string::npos; at = told.find(folderPath))
+            told.replace(at, folderPath.size(), "DATA");
+        m_story += "## " + std::string(what) + "\n" + told;
+        for (std::size_t i = 0; i < p.s.List.Entries.size(); ++i)
+            m_story += std::string(p.s.List.Current == i ? "> " : "  ") +
+                       (p.s.List.Entries[i].Checked ? "[x] " : "[ ] ") +
+                       OneLine(p.s.List.Entries[i].Text) + "|\n";
+        m_story += p.s.ListPanel + "\n" + Listing(p.folder.Path()) + "\n";
+    }
+    void TearDown() override
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        ExpectGolden(m_story, "lists/" + std::string(test->name()) + ".txt");
+    }
+    std::string m_story;
 };
 
-TEST(ListFile, EntriesAreWrittenTrimmedWithTheirTicksAndReadBackInOrder)
+const Command kNothing = [](MainScreenState&, Ui&) {};
+
+// Every line is an entry, read in order; entries are written trimmed, empty ones
+// left out, and never so that they read back as another entry.
+TEST_F(Lists, TheListFileKeepsEachEntryWithItsTick)
 {
-    EXPECT_EQ(FormatListFile({{"Dairy\xB0 Milk   ", true},
-                              {"    ", true},
-                              {"", false},
-                              {"*milk", false},
-                              {"Milk\r*x\n", false},
-                              {"  a  ", false}}),
-              "*Dairy\xB0 Milk\r\n *milk\r\nMilk *x \r\na\r\n");
-    EXPECT_EQ(ParseListFile("*\r\n\r\n  spaced  \r\n**two\r\nb\na\rx\0y"s),
-              (Entries{{"", true},
-                       {"", false},
-                       {"  spaced  ", false},
-                       {"*two", true},
-                       {"a", false},
-                       {"b", false},
-                       {"x\0y"s, false}}));
+    folder.Write("My Pantrix.pxl", "*\r\n\r\n  spaced  \r\n**two\r\nb\na\rx\0y"s);
+    Run("read", OpenDefaultList);
+    s.List.Entries.push_back({"*milk", false});
+    s.List.Entries.push_back({"Milk\r*x\n", false});
+    Run("written", [](auto& s, Ui&) { EXPECT_TRUE(WriteListFile(s)); });
     EXPECT_EQ(ListNameFromPath("C:\\lists\\Party.pxl") + ListNameFromPath(".pxl"), "Party");
 }
 
-TEST_F(Lists, ACatalogueItemIsAddedOnceInOrderAndMadeCurrent)
+TEST_F(Lists, EntriesAreAddedOnceInOrderChangedTickedAndRemoved)
 {
-    EXPECT_EQ(s.ListPanel, "2 Items listed for: My Pantrix");
+    Run("read at start", kNothing);
     for (const std::size_t category : {1, 0, 0}) {
         SelectCategory(s, ui, category);
         SelectItem(s, 0);
-        AddFromCatalogue(s, ui);
+        Run("a catalogue item added once, in order, and made current", AddFromCatalogue);
     }
-    const std::string milk = "\xB0 Milk" + std::string(26, ' ');
-    EXPECT_EQ(s.List.Entries, (Entries{{"Dairy\xB0 Eggs", true},
-                                       {"Dairy" + milk, false},
-                                       {"produce\xB0 Apples", false},
-                                       {"Produce" + milk, false}}));
-    EXPECT_EQ(s.List.Current, 1u);
-    EXPECT_EQ(s.ListPanel, "4 Items listed for: My Pantrix");
     EXPECT_TRUE(s.Catalogue.StdEdit.empty());
     EXPECT_TRUE(CheckForDuplicate(s.List, " Dairy\xB0 Eggs "));
     EXPECT_FALSE(CheckForDuplicate(s.List, "dairy\xB0 Eggs"));
-    SelectCategory(s, ui, 0); // Enter without a current item: the category part alone
-    AddFromCatalogue(s, ui);
-    EXPECT_EQ(s.List.Entries[0].Text, "Dairy\xB0 ");
+    SelectCategory(s, ui, 0);
+    Run("Enter without a current item: the category part alone", AddFromCatalogue);
+    for (const std::string& typed : {std::string(40, 'c'), std::string(40, 'c'), ""s})
+        Run("a one-time item, cut to 30, may stand twice", AddOneTimeItem, {typed});
+    s.List.Current.reset();
+    Run("nothing current: no question", ModifyCurrentEntry);
+    Run("nothing current: nothing removed", [](MainScreenState& s, Ui&) { RemoveCurrentEntry(s); });
+    SelectEntry(s, 99);
+    SelectEntry(s, 1);
+    Run("modify cancelled", ModifyCurrentEntry, {""});
+    Run("modified: cut, unticked, filed by its text", ModifyCurrentEntry,
+        {"zucchini " + std::string(70, 'z')});
+    SelectEntry(s, 0);
+    Run("modified to another entry's text: both stay", ModifyCurrentEntry, {"Dairy\xB0 Milk"});
+    SetEntryChecked(s, 3, true);
+    SetEntryChecked(s, 99, true);
+    Run("removed", [](MainScreenState& s, Ui&) { RemoveCurrentEntry(s); });
     MainScreenState nothing = folder.State();
     AddFromCatalogue(nothing, ui);
     EXPECT_TRUE(nothing.List.Entries.empty());
 }
 
-TEST_F(Lists, AOneTimeItemIsCutToThirtyAndMayStandTwice)
+TEST_F(Lists, SwitchingWritesTheOldListThenReadsOrCreatesTheChosenOne)
 {
-    for (const std::string& answer : {std::string(40, 'c'), std::string(40, 'c'), ""s})
-        ui.AnswerInput(answer);
-    for (int i = 0; i < 3; ++i)
-        AddOneTimeItem(s, ui);
-    EXPECT_EQ(ui.Inputs[0], (InputRequest{"Special item...\r\n\r\n(maximum length of item "
-                                          "limited to 30 characters)",
-                                          "One-time item", ""}));
-    const ListEntry candles{"special\xB0 " + std::string(30, 'c'), false};
-    EXPECT_EQ(s.List.Entries,
-              (Entries{{"Dairy\xB0 Eggs", true}, {"produce\xB0 Apples", false}, candles, candles}));
-    EXPECT_EQ(s.ListPanel, "4 Items listed for: My Pantrix");
-}
-
-TEST_F(Lists, EntriesAreModifiedTickedAndRemovedOnlyWhenCurrent)
-{
-    ModifyCurrentEntry(s, ui); // nothing current: no question
-    RemoveCurrentEntry(s);
-    SelectEntry(s, 9);
-    SelectEntry(s, 0);
-    ui.AnswerInput("");
-    ModifyCurrentEntry(s, ui);
-    ui.AnswerInput("zucchini " + std::string(70, 'z'));
-    ModifyCurrentEntry(s, ui);
-    EXPECT_EQ(ui.Inputs[1], (InputRequest{"Modify item...", "Make changes", "Dairy\xB0 Eggs"}));
-    const std::string zucchini = "zucchini " + std::string(53, 'z');
-    EXPECT_EQ(s.List.Entries, (Entries{{"produce\xB0 Apples", false}, {zucchini, false}}));
-    EXPECT_EQ(s.List.Current, 1u);
-    SetEntryChecked(s, 0, true);
-    SetEntryChecked(s, 7, true);
-    RemoveCurrentEntry(s);
-    EXPECT_EQ(s.List.Entries, (Entries{{"produce\xB0 Apples", true}}));
-    EXPECT_EQ(s.ListPanel, "1 Items listed for: My Pantrix");
-}
-
-TEST(SelectList, WritesTheOldListThenReadsOrCreatesTheChosenOne)
-{
-    // The chosen file, what it holds, the answer to "Create new list?", the count shown.
-    const std::tuple<std::string, std::optional<std::string>, std::optional<MessageAnswer>,
-                     std::string>
-        cases[] = {
-            {"Groceries.PXL", std::nullopt, std::nullopt, "2 Items listed for: My Pantrix"},
-            {"Groceries.pxl", std::nullopt, MessageAnswer::Yes, "0 Items listed for: Groceries"},
-            {"Empty.pxl", "", MessageAnswer::No, "2 Items listed for: My Pantrix"},
-            {"Party.pxl", "Snacks\xB0 Chips\r\n", std::nullopt, "1 Items listed for: Party"},
-            {"My Pantrix.pxl", kHeld, std::nullopt, "3 Items listed for: My Pantrix"}};
-    for (const auto& [chosen, held, create, panel] : cases) {
-        SCOPED_TRACE(chosen);
+    ui.AnswerFile(std::nullopt);
+    Run("cancelled", SelectList);
+    // The chosen file, what it holds ("-": nothing), the answer to "Create new list?".
+    const std::tuple<std::string, std::string, std::optional<MessageAnswer>> cases[] = {
+        {"Groceries.PXL", "-", std::nullopt},
+        {"Groceries.pxl", "-", Yes},
+        {"Empty.pxl", "", No},
+        {"Party.pxl", "Snacks\xB0 Chips\r\n", std::nullopt},
+        {"My Pantrix.pxl", "-", std::nullopt}};
+    for (const auto& [chosen, held, create] : cases) {
         Pantry w;
         w.s.List.Entries.push_back({"special\xB0 Candles", false});
-        if (held)
-            w.folder.Write(chosen, *held);
+        if (held != "-")
+            w.folder.Write(chosen, held);
         w.Choose(chosen);
-        if (create)
-            w.ui.AnswerMessage(*create);
-        SelectList(w.s, w.ui);
-        const bool switched = !panel.starts_with("2 ");
-        std::vector<Message> told;
-        if (create)
-            told = {{"Create new list file " + w.folder.File(chosen).string() + " ?",
-                     "Create new list?", MessageIcon::None, MessageButtons::YesNo,
-                     MessageAnswer::Yes}};
-        else if (!switched)
-            told = {{"Not a valid Pantrix! list file!", "Try again!", MessageIcon::Information}};
-        EXPECT_EQ(w.ui.Messages, told);
-        EXPECT_EQ(w.s.ListPanel, panel);
-        EXPECT_EQ(w.folder.Exists(chosen), switched);
-        EXPECT_EQ(w.folder.Read("My Pantrix.pxl"),
-                  switched ? kHeld + "special\xB0 Candles\r\n" : kHeld);
+        Run(chosen, SelectList, {}, create ? std::vector{*create} : std::vector<MessageAnswer>{},
+            &w);
     }
 }
 
 TEST_F(Lists, AFileNamedOutsideTheCodePageIsReadAndWrittenAtItsOwnPath)
 {
-    ui.AnswerFile(std::nullopt);
-    SelectList(s, ui);
-    const FileDialogRequest& dialog = ui.FileDialogs.at(0);
-    EXPECT_EQ(dialog.Title + "|" + dialog.PresetName + "|" + dialog.Filters.at(0).Description +
-                  "|" + dialog.Filters[0].Pattern,
-              "Select a file...|My Pantrix.pxl|Pantrix! list files|*.pxl");
-    EXPECT_EQ(s.List.Name, "My Pantrix");
     fs::create_directory(folder.File("Łukasz"));
     folder.Write("Łukasz/Список.pxl", "Snacks\xB0 Chips\r\n");
     Choose("Łukasz/Список.pxl");
-    SelectList(s, ui);
-    EXPECT_EQ(s.ListPanel, "1 Items listed for: ??????");
+    Run("read", SelectList);
     s.List.Entries.push_back({"Snacks\xB0 Nuts", true});
     Choose("My Pantrix.pxl");
-    SelectList(s, ui);
-    EXPECT_EQ(folder.Read("Łukasz/Список.pxl"), "Snacks\xB0 Chips\r\n*Snacks\xB0 Nuts\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.File("Łukasz")), {}), 1);
+    Run("written", SelectList);
 }
 
 TEST_F(Lists, ClearingAsksFirstThenEmptiesTheListAndDeletesItsFile)
 {
-    ui.AnswerMessage(MessageAnswer::No);
-    ClearList(s, ui);
-    EXPECT_EQ(s.List.Entries.size(), 2u);
-    EXPECT_EQ(ui.Messages, (std::vector<Message>{{"Clear My Pantrix and Start Over ?", "Confirm",
-                                                  MessageIcon::Question, MessageButtons::YesNo,
-                                                  MessageAnswer::No}}));
+    Run("not cleared", ClearList, {}, {No});
     s.List.ReadFailed = true; // once its file is deleted, the list may be written again
-    ui.AnswerMessage(MessageAnswer::Yes);
-    ClearList(s, ui);
-    EXPECT_TRUE(s.List.Entries.empty());
-    EXPECT_FALSE(folder.Exists("My Pantrix.pxl"));
-    EXPECT_EQ(s.ListPanel, "0 Items listed for: My Pantrix");
+    Run("cleared", ClearList, {}, {Yes});
     EXPECT_TRUE(SaveListBeforeLeaving(s, ui));
     EXPECT_EQ(folder.Read("My Pantrix.pxl"), "");
 }
@@ -196,26 +159,16 @@ TEST_F(Lists, AListFileThatCouldNotBeReadIsNeitherWrittenOverNorDeleted)
 {
     fs::remove(folder.File("My Pantrix.pxl"));
     fs::create_directories(folder.File("My Pantrix.pxl/kept"));
-    OpenDefaultList(s, ui);
+    Run("not read", OpenDefaultList);
     s.List.Entries.push_back({"special\xB0 Candles", false});
-    ui.AnswerMessage(MessageAnswer::Yes);
-    ClearList(s, ui);
-    EXPECT_TRUE(s.List.Entries.empty());
-    ASSERT_EQ(ui.Messages.size(), 3u); // the failed read, the question, the failed delete
-    EXPECT_EQ(ui.Messages[2].Icon, MessageIcon::Exclamation);
-    ui.AnswerMessage(MessageAnswer::No);
+    Run("cleared, not deleted", ClearList, {}, {Yes});
+    ui.AnswerMessage(No);
+    ui.AnswerMessage(Yes);
     EXPECT_FALSE(SaveListBeforeLeaving(s, ui));
-    EXPECT_EQ(ui.Messages.back().Title, "Today's List not saved");
-    EXPECT_EQ(ui.Messages.back().DefaultButton, MessageAnswer::No);
-    ui.AnswerMessage(MessageAnswer::Yes);
     EXPECT_TRUE(SaveListBeforeLeaving(s, ui));
-    Choose("Party.pxl"); // nor does the list switch away from it
-    ui.AnswerMessage(MessageAnswer::Yes);
-    SelectList(s, ui);
-    EXPECT_NE(ui.Messages.back().Text.find("My Pantrix.pxl"), std::string::npos);
-    EXPECT_EQ(s.List.Name, "My Pantrix");
-    EXPECT_FALSE(folder.Exists("Party.pxl"));
-    EXPECT_TRUE(fs::exists(folder.File("My Pantrix.pxl/kept")));
+    Run("leaving: asked, No then Yes", kNothing);
+    Choose("Party.pxl");
+    Run("nor left for another list", SelectList, {}, {Yes});
 }
 
 } // namespace

@@ -12,9 +12,11 @@
 #include "shell/options.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
-#include "text/fields.h"
+#include "support/golden.h"
+#include "support/transcript.h"
 
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace pantrix {
@@ -22,7 +24,7 @@ namespace {
 
 using namespace testing;
 using namespace std::string_literals;
-using Started = std::vector<std::pair<fs::path, std::string>>;
+constexpr MessageAnswer Yes = MessageAnswer::Yes, No = MessageAnswer::No;
 const fs::path kInstalled = PANTRIX_SOURCE_DATA;
 
 // The program's own start-up steps, in their order.
@@ -35,7 +37,8 @@ void StartUp(MainScreenState& s, Ui& ui)
 }
 
 // A started program whose scratch document goes to this test's own temporary
-// folder, and is gone after every command.
+// folder, and is gone after every command. Its story is held in the golden file
+// under tests/data/shell.
 class Shell : public ::testing::Test, protected Workspace
 {
 protected:
@@ -51,12 +54,30 @@ protected:
     {
         m_tmp ? ::setenv("TMPDIR", m_tmp->c_str(), 1) : ::unsetenv("TMPDIR");
         EXPECT_FALSE(folder.Exists("junk.HTM"));
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        ExpectGolden(m_story, "shell/" + std::string(test->name()) + ".txt");
     }
-    std::string Stored(std::size_t offset, std::size_t width)
+    // Runs the command with the user's answers and tells the step: what was shown
+    // and asked, the Options check marks, and the flags, window and font stored.
+    void Run(std::string_view what, const std::function<void(MainScreenState&, Ui&)>& command,
+             std::vector<MessageAnswer> answers = {})
     {
-        return folder.Read("px31.cfg").substr(offset, width);
+        for (const MessageAnswer answer : answers)
+            ui.AnswerMessage(answer);
+        command(s, ui);
+        const OptionsChecks& o = s.Options;
+        m_story += "## " + std::string(what) + "\n" + TakeTranscript(ui, folder.Path()) +
+                   "checks:" + (o.ToolTips ? " tips" : "") + (s.ToolTipsCleared ? " (gone)" : "") +
+                   (o.PrintTwoColumns ? " two-columns" : "") + (o.BoldFonts ? " bold" : "") +
+                   (o.ShowToolbar ? " toolbar" : "") + (o.LargePrint ? " large-print" : "") + "\n";
+        if (fs::is_regular_file(folder.File("px31.cfg"))) {
+            const std::string stored = folder.Read("px31.cfg");
+            m_story += "stored: " + stored.substr(150, 6) + " [" + stored.substr(164, 20) + "] " +
+                       stored.substr(234, 7) + "\n";
+        }
     }
     std::optional<std::string> m_tmp;
+    std::string m_story;
 };
 
 TEST(StartUp, AFirstRunWritesTheDefaultsAndStartsInTheItemViewWithNothingPicked)
@@ -67,9 +88,8 @@ TEST(StartUp, AFirstRunWritesTheDefaultsAndStartsInTheItemViewWithNothingPicked)
     EXPECT_EQ(w.folder.Read("px31.cfg"), EncodeSettings(DefaultSettings(w.s.DataPath)));
     EXPECT_EQ(StoredWindowGeometry(w.s.Settings), (Rect{1, 1, 8715, 6465}));
     EXPECT_EQ(w.s.Caption, "Quillfield presents - Pantrix! 3.1");
-    EXPECT_TRUE(w.s.Catalogue.CatList.empty() && w.ui.Messages.empty());
-    EXPECT_TRUE(w.s.Catalogue.CatEdit.empty() && w.s.Catalogue.StdEdit.empty());
-    EXPECT_FALSE(w.s.RecipeCommandsOn);
+    EXPECT_TRUE(w.s.Catalogue.CatList.empty() && w.ui.Messages.empty() && !w.s.RecipeCommandsOn);
+    EXPECT_EQ(w.s.Catalogue.CatEdit + w.s.Catalogue.StdEdit, "");
     EXPECT_EQ(w.s.CurrentView, View::Items);
     SettingsRecord garbage = DefaultSettings("/");
     garbage.WindowTop = "abc";
@@ -89,8 +109,6 @@ TEST(StartUp, TheStarterCatalogueArrivesOnceWithoutAQuestion)
     EXPECT_FALSE(w.folder.Exists("std_item.new"));
     EXPECT_GE(w.s.Catalogue.CatList.size(), 12u);
     EXPECT_GE(w.folder.Read("std_item.lst").size(), 120u * 60);
-    EXPECT_TRUE(std::is_sorted(w.s.Catalogue.CatList.begin(), w.s.Catalogue.CatList.end(),
-                               [](const auto& a, const auto& b) { return LessNoCase(a, b); }));
     w.ui.AnswerMessage(MessageAnswer::Yes);
     ExportCatalogue(w.s, w.ui);
     EXPECT_EQ(w.folder.Read("export.txt"),
@@ -101,9 +119,7 @@ TEST(StartUp, TheStarterCatalogueArrivesOnceWithoutAQuestion)
         TestFolder used;
         used.Write(name, "");
         ASSERT_TRUE(DeliverStarterCatalogue(kInstalled, used.Path()));
-        EXPECT_FALSE(
-            used.Exists(name == std::string("std_item.new") ? "category.new" : "std_item.new"))
-            << name;
+        EXPECT_EQ(Listing(used.Path(), false), name + "\n"s);
     }
 }
 
@@ -133,93 +149,52 @@ TEST_F(Shell, ClosingStoresTheSettingsAndTheSessionEndEverythingWithoutAQuestion
     s.Window = {-20, -12345, 9000, 100000}; // five digits keep the sign and four of them
     s.Recipes.EditorText = "Boil.";
     s.Recipes.RecipeChanged = true; // typed with no recipe open
-    ui.AnswerMessage(MessageAnswer::No);
-    EXPECT_FALSE(CloseMainScreen(s, ui));
-    EXPECT_EQ(Stored(164, 20), "-1234-20  100009000 ");
-    EXPECT_EQ(ui.Messages.back().Title, "Recipe text not saved");
-    ui.AnswerMessage(MessageAnswer::Yes);
-    EXPECT_TRUE(ExitProgram(s, ui));
-
+    Run("closing kept open", [](auto& s, Ui& ui) { EXPECT_FALSE(CloseMainScreen(s, ui)); }, {No});
+    Run("exit", [](auto& s, Ui& ui) { EXPECT_TRUE(ExitProgram(s, ui)); }, {Yes});
     s.Window = {15, 30, 9000, 7005};
     s.List.Entries = {{"Milk", true}};
     s.Recipes = {{}, {}, "Soup", folder.Path() / "Soup", true, "Boil.", true};
-    EXPECT_TRUE(EndSession(s).empty());
+    Run("session end", [](auto& s, Ui&) { EXPECT_TRUE(EndSession(s).empty()); });
     EXPECT_EQ(folder.Read("My Pantrix.pxl") + folder.Read("Soup.txt"), "*Milk\r\nBoil.\r\n");
-    EXPECT_EQ(Stored(164, 20), "30   15   7005 9000 ");
     s.List.ReadFailed = true;
     EXPECT_EQ(EndSession(s).size(), 1u);
-    EXPECT_EQ(ui.Messages.size(), 2u);
 }
 
 TEST_F(Shell, OptionsAreStoredAtOnceTheRereadingOnesWithNothingElse)
 {
-    ToggleToolTips(s, ui);
-    EXPECT_TRUE(!s.Options.ToolTips && s.ToolTipsCleared && ui.Messages.empty());
-    EXPECT_EQ(Stored(150, 1), "N");
-    ToggleToolTips(s, ui); // the tips come back only at the next start
-    EXPECT_TRUE(s.Options.ToolTips && s.ToolTipsCleared);
-    EXPECT_EQ(ui.Messages, (std::vector<Message>{
-                               {"The Tool Tips will reappear the next time you start the program.",
-                                "Tool Tips On", MessageIcon::Information}}));
+    Run("tool tips off: gone at once", ToggleToolTips);
+    Run("tool tips on: back at the next start", ToggleToolTips);
+    s.Settings.PageFontName = "Verdana"; // given up by the rereading ones
+    Run("large print", ToggleLargePrint);
+    Run("two columns", TogglePrintTwoColumns);
     s.Settings.PageFontName = "Verdana";
-    ToggleLargePrint(s, ui);
-    TogglePrintTwoColumns(s, ui);
-    EXPECT_EQ(Stored(150, 5) + Stored(164, 5), "YYNYY1    ");
-    EXPECT_EQ(s.Settings.PageFontName.substr(0, 5), "Arial"); // unsaved style given up
-    EXPECT_TRUE(s.Options.LargePrint && s.Options.PrintTwoColumns);
-    s.Settings.PageFontName = "Verdana";
-    ToggleBoldFonts(s, ui);
-    ToggleShowToolbar(s, ui);
-    EXPECT_FALSE(s.Options.ShowToolbar);
-    EXPECT_EQ(Stored(151, 4) + Stored(164, 20) + Stored(234, 7), "YYNY300  450  6465 8715 Verdana");
-
+    Run("bold fonts", ToggleBoldFonts);
+    Run("no toolbar", ToggleShowToolbar);
     fs::remove(folder.File("px31.cfg"));
     fs::create_directory(folder.File("px31.cfg"));
-    ToggleBoldFonts(s, ui);
-    ToggleLargePrint(s, ui);
-    EXPECT_TRUE(!s.Options.BoldFonts && !s.Options.LargePrint); // the checks show the choice
-    ASSERT_EQ(ui.Messages.size(), 3u);
-    EXPECT_NE(ui.Messages[1].Text.find("px31.cfg"), std::string::npos);
-    EXPECT_EQ(ui.Messages[2].Icon, MessageIcon::Exclamation);
+    Run("bold fonts not stored", ToggleBoldFonts);
+    Run("large print not stored", ToggleLargePrint);
 }
 
 TEST_F(Shell, TheBrowserGetsTheAddressUnchangedAndTheHelpViewerItsEightArguments)
 {
-    RunBrowser(s, ui, "/home/ann/My Pages/soup.htm");
+    const auto browse = [](std::string address) {
+        return [address](auto& s, Ui& ui) { RunBrowser(s, ui, address); };
+    };
+    Run("no browser", browse("/home/ann/My Pages/soup.htm"));
     EXPECT_EQ(ui.LookedUp, std::vector<std::optional<std::string>>{"\"<HTML> <\\HTML>\"\r\n"});
     ui.SetDocumentProgram("/usr/bin/firefox");
-    RunBrowser(s, ui, "/home/ann/My Pages/Soup.htm");
+    Run("a page", browse("/home/ann/My Pages/Soup.htm"));
     s.ProgramFolder = "/opt/pantrix/bin";
-    ShowHelpContents(s, ui);
-    ShowHelpTopic(s, ui, "Making Web Pages");
+    Run("help contents", ShowHelpContents);
+    Run("help topic", [](auto& s, Ui& ui) { ShowHelpTopic(s, ui, "Making Web Pages"); });
     s.HostWebAddress = "http://host.example/";
-    ui.AnswerMessage(MessageAnswer::No);
-    VisitHostWebsite(s, ui);
-    ui.AnswerMessage(MessageAnswer::Yes);
-    VisitHostWebsite(s, ui);
-    VisitMakerWebsite(s, ui);
+    Run("host site, not online", VisitHostWebsite, {No});
+    Run("host site", VisitHostWebsite, {Yes});
+    Run("maker's site", VisitMakerWebsite);
     ui.FailProgramStarts();
-    RunBrowser(s, ui, fs::path("/home/ann/\xFF\xFE Pages/soup.htm"));
-    const std::string help = "\"-\" \"" + s.DataPath + "px_help/help.htm";
-    const std::string rest =
-        "\" \"Quillfield Website\" \"http://www.quillfield.example/px-in.htm\" "
-        "\"-\" \"-\" \"550\" \"640\"";
-    EXPECT_EQ(ui.Started,
-              (Started{{"/usr/bin/firefox", "/home/ann/My Pages/Soup.htm"},
-                       {"/opt/pantrix/bin/pantrix-help", help + rest},
-                       {"/opt/pantrix/bin/pantrix-help", help + "#Making Web Pages" + rest},
-                       {"/usr/bin/firefox", "http://host.example/"},
-                       {"/usr/bin/firefox", std::string(kMakerPage)},
-                       {"/usr/bin/firefox", "file:///home/ann/%FF%FE%20Pages/soup.htm"}}));
-    const Message online{"Please make sure your internet connection is active!\r\nContinue?",
-                         "Visit Our Website", MessageIcon::Information, MessageButtons::YesNo,
-                         MessageAnswer::Yes};
-    EXPECT_EQ(ui.Messages,
-              (std::vector<Message>{
-                  {"Could not find your Browser", "Browser Not Found", MessageIcon::Exclamation},
-                  online,
-                  online,
-                  {"Web Page not Opened", "URL Failed", MessageIcon::Exclamation}}));
+    Run("a page outside the code page, failing",
+        [](auto& s, Ui& ui) { RunBrowser(s, ui, fs::path("/home/ann/\xFF\xFE Pages/soup.htm")); });
 }
 
 TEST(DataFolder, IsNamedWithOneSeparatorCreatedWhenMissingAndRefusedWhenAFile)

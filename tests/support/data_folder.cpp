@@ -1,12 +1,12 @@
 #include "support/data_folder.h"
 
 #include "catalogue/catalogue_records.h"
+#include "platform/files.h"
 #include "shell/start_up.h"
 #include "support/test_failure.h"
 
 #include <fstream>
 #include <random>
-#include <sstream>
 
 namespace pantrix::testing {
 
@@ -35,17 +35,10 @@ void TestFolder::Write(std::string_view name, std::string_view bytes) const
 
 std::string TestFolder::Read(std::string_view name) const
 {
-    std::ifstream in(File(name), std::ios::binary);
-    if (!in.good())
+    auto bytes = ReadWholeFile(File(name));
+    if (!bytes)
         FailTest(std::string(name) + " is missing");
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-bool TestFolder::Exists(std::string_view name) const
-{
-    return fs::exists(File(name));
+    return bytes ? bytes.value() : std::string();
 }
 
 MainScreenState TestFolder::State() const

@@ -6,7 +6,6 @@
 #include "support/fake_ui.h"
 
 #include <initializer_list>
-#include <string>
 #include <utility>
 
 namespace pantrix::testing {
@@ -24,7 +23,7 @@ public:
 
     void Write(std::string_view name, std::string_view bytes) const;
     std::string Read(std::string_view name) const; // fails the test when missing
-    bool Exists(std::string_view name) const;
+    bool Exists(std::string_view name) const { return fs::exists(File(name)); }
 
     // A state whose data folder is this one.
     MainScreenState State() const;

@@ -35,7 +35,7 @@ inline void PrintTo(const InputRequest& input, std::ostream* out)
 class FakeUi : public Ui
 {
 public:
-    FakeUi();
+    FakeUi() = default;
     ~FakeUi() override;
 
     // The next answers, in the order the dialogs come.
@@ -70,21 +70,32 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText, std::size_t maxLength = 0) override;
     std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override;
-    std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override
+    {
+        return FileOpenDialog(request);
+    }
     std::optional<long> ColourDialog(long initial) override;
     std::optional<FontChoice> FontDialog(const FontChoice& initial) override;
     Status PrinterSetFont(const std::string& face, int points, bool bold) override;
     Status PrintLine(const std::string& line) override;
-    Status PrintEmptyLine() override;
-    Status EndPrintJob() override;
-    void ClipboardClear() override;
-    void ClipboardSetText(const std::string& text) override;
+    Status PrintEmptyLine() override { return PrintLine(""); }
+    Status EndPrintJob() override
+    {
+        JobEnds.push_back(Printed.size());
+        return Status::Ok();
+    }
+    void ClipboardClear() override { Clipboard.reset(); }
+    void ClipboardSetText(const std::string& text) override { Clipboard = text; }
     std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) override;
-    bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override;
-    void SetBusyPointer(bool busy) override;
-    Date Today() override;
-    void Wait(std::chrono::milliseconds duration) override;
+    bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override
+    {
+        Started.emplace_back(program, parameters);
+        return !m_programStartsFail;
+    }
+    void SetBusyPointer(bool busy) override { BusyDepth += busy ? 1 : -1, BusyShown += busy; }
+    Date Today() override { return m_today; }
+    void Wait(std::chrono::milliseconds) override {}
 
 private:
     std::deque<MessageAnswer> m_messageAnswers;
