@@ -196,28 +196,20 @@ TEST_F(Catalogue, TheCatalogueIsExportedAndImportedAsText)
     fs::remove(folder.File("import.txt"));
     Run("no import file", ImportCatalogue, {}, {Yes});
     EXPECT_EQ(ui.BusyDepth, 0);
+    for (const char* name : {"IMPORT.TXT", "Import.txt", "import.txt"})
+        folder.Write(name, "[!]" + std::string(name) + "\r\nMilk");
+    Run("the exact name first", ImportCatalogue, {}, {Yes});
+    fs::remove(folder.File("import.txt"));
+    fs::remove(folder.File("Import.txt"));
+    Run("the import file in any case", ImportCatalogue, {}, {Yes});
+    fs::remove(folder.File("IMPORT.TXT"));
+    fs::create_directory(folder.File("import.txt"));
+    Run("a folder named import.txt is no import file", ImportCatalogue, {}, {Yes});
+    fs::remove(folder.File("import.txt"));
     Given(*this, "Old", "");
     Import("into an empty item file the import is the catalogue", "[!]Dairy\r\nMilk\r\n");
 
     Import("an empty import file adds nothing", "");
-}
-
-TEST_F(Catalogue, TheImportFileIsFoundInAnyCasePreferringTheExactName)
-{
-    // Each file holds the category of its own name; "/" marks a folder.
-    const std::vector<std::string> cases[] = {{"import.txt"},
-                                              {"IMPORT.TXT"},
-                                              {"Import.txt", "import.txt", "IMPORT.TXT"},
-                                              {"import.txt/"}};
-    for (const auto& files : cases) {
-        Workspace w;
-        for (const std::string& name : files)
-            name.ends_with('/') ? (void)fs::create_directory(w.folder.File(name))
-                                : w.folder.Write(name, "[!]" + name + "\r\nMilk");
-        w.ui.AnswerMessage(Yes);
-        ImportCatalogue(w.s, w.ui);
-        Step(files.front(), w);
-    }
 }
 
 // Each file-system call of an import failing in turn: what is told as not
