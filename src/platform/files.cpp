@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -121,6 +122,18 @@ int Unwritable(const fs::path& file)
     return errno == EACCES || errno == EPERM || errno == EROFS ? errno : 0;
 }
 
+// The mode a file created with open() would get: read and write for all, less
+// the user's mask. The mask is read, not set and reset, which would race with
+// other threads creating files.
+mode_t NewFileMode()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("Umask:"))
+            return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    return 0644;
+}
+
 // The content in a complete twin beside the file, ready to be renamed over it.
 Result<fs::path> WriteTwin(const fs::path& file, std::string_view content, bool synced)
 {
@@ -134,7 +147,7 @@ Result<fs::path> WriteTwin(const fs::path& file, std::string_view content, bool 
     struct stat old
     {
     };
-    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(file.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
     if (System().SetMode(fd.get(), mode) != 0 || !WriteAll(fd.get(), content) ||
         (synced && System().Sync(fd.get()) != 0) || System().Close(fd.release()) != 0) {
         const int error = errno;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace pantrix {
 namespace {
@@ -61,6 +62,11 @@ TEST(Files, AReplacedFileKeepsItsMode)
         ASSERT_TRUE(ReplaceFilesTogether(folder.File("a"), "1", folder.File("b"), "2"));
         for (const char* name : {"a", "b"})
             EXPECT_EQ(fs::status(folder.File(name)).permissions(), mode) << name;
+        // A new file follows the user's mask, as one made by any other program.
+        const mode_t mask = ::umask(~static_cast<mode_t>(mode) & 0777);
+        ASSERT_TRUE(ReplaceFile(folder.File("c"), "new"));
+        ::umask(mask);
+        EXPECT_EQ(fs::status(folder.File("c")).permissions(), mode & fs::perms(0666));
     }
 }
 
