@@ -133,11 +133,11 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
         // file that is there.
         std::error_code unreadable;
         fs::directory_iterator(s.DataFolder, unreadable);
-        return ShowImportFailure(ui, "Can't find file IMPORT.TXT - Please press F1 to run help, "
-                                     "and review the import procedure." +
-                                         (unreadable ? kCrLf + DescribeError(s.DataFolder, "read",
-                                                                             unreadable.value())
-                                                     : ""));
+        return ShowImportFailure(
+            ui, "Can't find file IMPORT.TXT - Please press F1 to run help, "
+                "and review the import procedure." +
+                    (unreadable ? kCrLf + DescribeError(s.DataFolder, "read", unreadable.value())
+                                : ""));
     }
     auto text = ReadWholeFile(*importFile);
     if (!text)

@@ -80,8 +80,8 @@ Status PutInPlace(const fs::path& folder, const Result<Catalogue>& catalogue)
 // when the new files add nothing.
 Result<Catalogue> Missing(const fs::path& folder)
 {
-    auto categories =
-        MissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile), kCategoryRecordLength);
+    auto categories = MissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile),
+                                     kCategoryRecordLength);
     if (!categories)
         return categories.status();
     auto items = MissingRecords(In(folder, kItemFile), In(folder, kItemNewFile), kItemRecordLength);

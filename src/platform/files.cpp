@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <vector>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace pantrix {
 namespace {

@@ -94,7 +94,8 @@ Status MoveRecipe(const fs::path& from, const fs::path& to)
 {
     if (Status created = CreateIfMissing(TextFile(from)); !created)
         return created;
-    return MoveFilesTogether(IngredientFile(from), IngredientFile(to), TextFile(from), TextFile(to));
+    return MoveFilesTogether(IngredientFile(from), IngredientFile(to), TextFile(from),
+                             TextFile(to));
 }
 
 std::vector<RecipeEntry> ListRecipes(const fs::path& folder, std::error_code& error)
