@@ -110,7 +110,10 @@ TEST_F(Lists, EntriesAreAddedOnceInOrderChangedTickedAndRemoved)
     Run("removed", [](MainScreenState& s, Ui&) { RemoveCurrentEntry(s); });
     MainScreenState nothing = folder.State();
     AddFromCatalogue(nothing, ui);
-    EXPECT_TRUE(nothing.List.Entries.empty());
+    CenterOn(nothing.List, "a");
+    EXPECT_TRUE(nothing.List.Entries.empty() && !nothing.List.Current);
+    CenterOn(s.List, "nothing like it"); // with no equal entry, the last
+    EXPECT_EQ(s.List.Current, s.List.Entries.size() - 1);
 }
 
 TEST_F(Lists, SwitchingWritesTheOldListThenReadsOrCreatesTheChosenOne)
