@@ -285,10 +285,7 @@ TEST_F(Catalogue, AMergeTakesWhatTheOldCatalogueLacksOrTheNewFilesWhole)
         {"both, at start-up", both, MergeMode::StartUp, Yes},
         {"both, declined at start-up", both, MergeMode::StartUp, No},
         {"both, imported", both, MergeMode::Import, std::nullopt},
-        {"the same catalogue",
-         {kOld, kOldItems, kOld, kOldItems},
-         MergeMode::Import,
-         std::nullopt}};
+        {"same catalogue", {kOld, kOldItems, kOld, kOldItems}, MergeMode::Import, std::nullopt}};
     for (const auto& [name, files, mode, answer] : cases) {
         Workspace w;
         LayDown(w.folder, files);
