@@ -442,7 +442,8 @@ TEST_P(HostileFolders, EverySaveRefusedTellsItsCauseAndLeavesTheOldFiles)
                 return ""; // a new file may be made beside read-only ones
             const int refused = Refuse(hostile, w.folder.Path(), smallDisk);
             if (refused == 0)
-                return "skip: this machine allows neither a mount namespace nor the fallback";
+                return "skip: this machine refuses a mount namespace of the test's own and, in "
+                       "its place, a file size limit or dropping root's file capabilities";
             path.Save(w);
             const bool isFile = fs::exists(moved);
             const Files now = Snapshot(isFile ? moved : w.folder.Path(), path);
