@@ -93,38 +93,52 @@ Step Answering(std::vector<MessageAnswer> answers, std::vector<std::string> inpu
 
 const MessageAnswer Yes = MessageAnswer::Yes;
 
+void Settings(Workspace& w)
+{
+    w.s.Settings = DefaultSettings("/data/"); // the same bytes in every fresh folder
+    ASSERT_TRUE(StoreSettings(w.s));
+}
+
+void ListFile(Workspace& w)
+{
+    w.folder.Write("My Pantrix.pxl", "milk\r\n");
+    w.s.List.File = w.folder.File("My Pantrix.pxl");
+}
+
+const std::vector<std::string> kPair = {"category.lst", "std_item.lst"};
+
+// clang-format off
 const std::vector<SavePath> kSavePaths = {
-    {"settings",
-     {"px31.cfg"},
-     [](Workspace& w) {
-         w.s.Settings = DefaultSettings("/data/"); // the same bytes in every fresh folder
-         ASSERT_TRUE(StoreSettings(w.s));
-     },
-     Answering({}, {}, PrintLongerPage)},
+    {"settings", {"px31.cfg"}, Settings, Answering({}, {}, PrintLongerPage)},
     {"category append", {"category.lst"}, Catalogue, Answering({}, {"Bakery"}, NewCategory)},
     {"category rewrite", {"category.lst"}, Catalogue, Answering({Yes, Yes}, {}, DeleteCategory)},
     {"item append", {"std_item.lst"}, Catalogue, Answering({}, {"Cream"}, NewItem)},
-    {"rename category",
-     {"category.lst", "std_item.lst"},
-     Catalogue,
-     Answering({}, {"Milky"}, EditCategory),
-     true},
-    {"import",
-     {"category.lst", "std_item.lst"},
-     Catalogue,
-     Answering({Yes}, {}, ImportCatalogue),
-     true},
+    {"rename category", kPair, Catalogue, Answering({}, {"Milky"}, EditCategory), true},
+    {"import", kPair, Catalogue, Answering({Yes}, {}, ImportCatalogue), true},
     {"export", {"export.txt"}, Catalogue, Answering({Yes}, {}, ExportCatalogue)},
-    {"list file",
-     {"My Pantrix.pxl"},
-     [](Workspace& w) {
-         w.folder.Write("My Pantrix.pxl", "milk\r\n");
-         w.s.List.File = w.folder.File("My Pantrix.pxl");
-     },
-     [](Workspace& w) {
+    {"list file", {"My Pantrix.pxl"}, ListFile, [](Workspace& w) {
          w.s.List.Entries = {{"milk", false}, {"bread", true}};
-         Report(w, WriteListFile(w.s));
-     }},
+         Report(w, WriteListFile(w.s)); }},
+    {"recipe text", {"Soup.txt"}, OpenSoup, [](Workspace& w) {
+         EditRecipeText(w.s, "Boil\r\nServe\r\n");
+         SaveChangedRecipeText(w.s, w.ui); }},
+    {"ingredient file", {"Soup.rcp"}, OpenSoup, [](Workspace& w) {
+         w.s.List.Entries = {{"Dairy\xB0 Butter", false}};
+         Report(w, SaveMac(w.s, w.folder.File("Soup"))); }},
+    {"new files", {"category.new", "std_item.new"}, [](Workspace&) {}, [](Workspace& w) {
+         Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path())); }, true},
+    {"rename recipe", {"Soup.rcp", "Soup.txt", "Stew.rcp", "Stew.txt"}, OpenSoup,
+     Answering({}, {"Stew"}, RenameRecipe), true},
+    {"web page", {"soup.htm"}, OpenSoup, [](Workspace& w) {
+         w.ui.SetDocumentProgram("/usr/bin/browser");
+         w.ui.AnswerFile(ChosenFile{w.folder.File("soup.htm"), "soup.htm"});
+         MakeSingleWebPage(w.s, w.ui); }},
+};
+// clang-format on
+Report(w, WriteListFile(w.s));
+}
+}
+,
     {"recipe text",
      {"Soup.txt"},
      OpenSoup,
@@ -149,15 +163,13 @@ const std::vector<SavePath> kSavePaths = {
      OpenSoup,
      Answering({}, {"Stew"}, RenameRecipe),
      true},
-    {"web page",
-     {"soup.htm"},
-     OpenSoup,
-     [](Workspace& w) {
+    {"web page", {"soup.htm"}, OpenSoup, [](Workspace& w) {
          w.ui.SetDocumentProgram("/usr/bin/browser");
          w.ui.AnswerFile(ChosenFile{w.folder.File("soup.htm"), "soup.htm"});
          MakeSingleWebPage(w.s, w.ui);
      }},
-};
+}
+;
 
 Files Snapshot(const fs::path& folder, const SavePath& path)
 {
