@@ -24,7 +24,7 @@ QIcon ProgramIcon()
 void UseProgramIcon()
 {
     QApplication::setWindowIcon(ProgramIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillfield.pantrix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PANTRIX_APP_ID));
 }
 
 } // namespace pantrix

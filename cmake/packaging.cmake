@@ -5,7 +5,6 @@
 # bin/ and share/ stay siblings whatever the prefix, since the program looks for
 # its files in ../share/pantrix beside its own folder.
 
-set(PANTRIX_APP_ID example.quillfield.pantrix)
 # The day this version was released, for the software centre's release list.
 set(PANTRIX_RELEASE_DATE 2026-12-06)
 

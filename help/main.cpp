@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix-help"));
     QApplication::setWindowIcon(HelpViewerIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillfield.pantrix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PANTRIX_APP_ID));
 
     // Read after Qt has taken its own options out, as the bytes that were given.
     const std::vector<QByteArray> given(argv + 1, argv + argc);
