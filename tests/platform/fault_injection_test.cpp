@@ -135,41 +135,6 @@ const std::vector<SavePath> kSavePaths = {
          MakeSingleWebPage(w.s, w.ui); }},
 };
 // clang-format on
-Report(w, WriteListFile(w.s));
-}
-}
-,
-    {"recipe text",
-     {"Soup.txt"},
-     OpenSoup,
-     [](Workspace& w) {
-         EditRecipeText(w.s, "Boil\r\nServe\r\n");
-         SaveChangedRecipeText(w.s, w.ui);
-     }},
-    {"ingredient file",
-     {"Soup.rcp"},
-     OpenSoup,
-     [](Workspace& w) {
-         w.s.List.Entries = {{"Dairy\xB0 Butter", false}};
-         Report(w, SaveMac(w.s, w.folder.File("Soup")));
-     }},
-    {"new files",
-     {"category.new", "std_item.new"},
-     [](Workspace&) {},
-     [](Workspace& w) { Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path())); },
-     true},
-    {"rename recipe",
-     {"Soup.rcp", "Soup.txt", "Stew.rcp", "Stew.txt"},
-     OpenSoup,
-     Answering({}, {"Stew"}, RenameRecipe),
-     true},
-    {"web page", {"soup.htm"}, OpenSoup, [](Workspace& w) {
-         w.ui.SetDocumentProgram("/usr/bin/browser");
-         w.ui.AnswerFile(ChosenFile{w.folder.File("soup.htm"), "soup.htm"});
-         MakeSingleWebPage(w.s, w.ui);
-     }},
-}
-;
 
 Files Snapshot(const fs::path& folder, const SavePath& path)
 {
