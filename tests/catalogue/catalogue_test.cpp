@@ -192,7 +192,7 @@ TEST_F(Catalogue, TheCatalogueIsExportedAndImportedAsText)
                "\r[I]Milk\r\nCream [!]\r\n[!]  Spaced\r\n[!]" + std::string(35, 'c') +
                "\nX\r\n[!]");
     Import("an item before any category is refused by its line",
-           "\r\nMilk\r\n[!]Bakery\r\nBread\r\n");
+           "\r\nMilk\r\nEggs\r\n[!]Bakery\r\nBread\r\n");
     fs::remove(folder.File("import.txt"));
     Run("no import file", ImportCatalogue, {}, {Yes});
     EXPECT_EQ(ui.BusyDepth, 0);
