@@ -252,6 +252,7 @@ TEST_F(Recipes, TheCollectionIsTheRcpFilesSortedWithoutRegardToCase)
     fs::create_directory(folder.File("dir.rcp"));
     RefreshRecipeList(s, ui);
     Step("the folder's recipes");
+    EXPECT_EQ(ListRecipes(folder.Path()), s.Recipes.Files);
     std::error_code error;
     EXPECT_TRUE(ListRecipes(folder.File("missing"), error).empty() && error);
 }
