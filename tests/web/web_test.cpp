@@ -67,6 +67,7 @@ TEST(RecipePage, PartsOfAPageAndThePageInEachStyle)
         {"neither plain nor not", [](SettingsRecord& r) { r.PlainBackground = "?"; }},
         {"no ingredient list", [](SettingsRecord& r) { r.IncludeIngredientList = "N"; }},
         {"no top graphic", [](SettingsRecord& r) { r.UseTopGraphic = "N"; }},
+        {"a top graphic neither on nor off", [](SettingsRecord& r) { r.UseTopGraphic = "?"; }},
         {"no side graphic path", [](SettingsRecord& r) { r.SideGraphicPath = ""; }}};
     for (const auto& [name, change] : styles) {
         SettingsRecord settings = kDefaults;
