@@ -8,16 +8,22 @@
 #include "text/fields.h"
 #include "text/lines.h"
 
+#include <unordered_set>
+
 namespace pantrix {
 namespace {
 
-// Each category record takes the non-blank items whose category matches it
-// trimmed, in file order; a category with two records takes them twice.
+// Each category takes the non-blank items whose category matches it trimmed, in
+// file order. A category with two records takes them once: taking them again
+// would double them at every purge and report a negative count removed.
 std::string ItemsGroupedByCategory(const RecordBlock& categories, const RecordBlock& items)
 {
     std::string grouped;
+    std::unordered_set<std::string_view> taken;
     ForEachCategoryWithItems(categories, items, CategoryMatch::Trimmed,
-                             [&](std::string_view, const std::vector<std::size_t>& filed) {
+                             [&](std::string_view category, const std::vector<std::size_t>& filed) {
+                                 if (!taken.insert(Trim(category)).second)
+                                     return;
                                  for (const std::size_t i : filed)
                                      if (!Trim(ItemName(items.At(i))).empty())
                                          grouped += items.At(i);

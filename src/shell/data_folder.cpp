@@ -74,7 +74,15 @@ Status DeliverStarterCatalogue(const fs::path& resourceFolder, const fs::path& f
     for (const auto name : {kCategoryFile, kItemFile, kCategoryNewFile, kItemNewFile})
         if (Exists(folder / std::string(name)))
             return Status::Ok();
-    auto text = ReadWholeFile(resourceFolder / std::string(kStarterCatalogueFile));
+    const fs::path starterFile = resourceFolder / std::string(kStarterCatalogueFile);
+    // A missing installation would otherwise deliver an empty catalogue, which
+    // keeps the real one away for good once the program is installed whole.
+    if (!Exists(starterFile))
+        return Status::Failure("The starter catalogue \"" + ShownPath(starterFile) +
+                                   "\" is missing, so the catalogue starts empty. Please "
+                                   "install Pantrix again.",
+                               ENOENT);
+    auto text = ReadWholeFile(starterFile);
     if (!text)
         return text.status();
     const CatalogueText starter = ParseCatalogueText(text.value());

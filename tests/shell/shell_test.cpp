@@ -121,6 +121,11 @@ TEST(StartUp, TheStarterCatalogueArrivesOnceWithoutAQuestion)
         ASSERT_TRUE(DeliverStarterCatalogue(kInstalled, used.Path()));
         EXPECT_EQ(Listing(used.Path(), false), name + "\n"s);
     }
+    // Without its installed files the program says so and delivers nothing.
+    TestFolder empty;
+    const Status missing = DeliverStarterCatalogue(empty.Path() / "none", empty.Path());
+    EXPECT_NE(missing.error().find("starter_catalogue.txt\" is missing"), std::string::npos);
+    EXPECT_EQ(Listing(empty.Path(), false), "");
 }
 
 TEST(StartUp, EachOptionFollowsYAndNAndOtherwiseStaysAsDesigned)
