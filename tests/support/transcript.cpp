@@ -59,6 +59,20 @@ std::string OneLine(std::string text)
     return text;
 }
 
+std::string Unescaped(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] == '\\' && i + 1 < text.size() ? text[++i] : '\0';
+        if (c == 'x')
+            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+        else
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c ? c : text[i];
+        i += c == 'x' ? 2 : 0;
+    }
+    return out;
+}
+
 std::string Portable(std::string text, const fs::path& dataFolder)
 {
     ReplaceAll(text, dataFolder.string() + "/", "DATA/");

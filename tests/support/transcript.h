@@ -22,4 +22,8 @@ std::string Portable(std::string text, const std::filesystem::path& dataFolder);
 // CR and LF written as "\r" and "\n", so that a text keeps to one line.
 std::string OneLine(std::string text);
 
+// A line of a story or table under tests/data with "\r", "\n" and "\xHH" read as the
+// bytes they stand for, and a backslash before any other character as that character.
+std::string Unescaped(std::string_view text);
+
 } // namespace pantrix::testing
