@@ -1,7 +1,7 @@
-// On a desktop: --version and --help answer without a display; the windows carry the icon;
-// Ctrl+Q runs Exit; a command asking for a name gives the box its limit, where typing stops,
-// and the box shows the longest text it takes (an entry's 62 when it has no limit) from its
-// start. Long work repaints at once under the busy pointer; a question has the normal one.
+// On a desktop: --version and --help answer without a display; windows carry the icon; Ctrl+Q
+// runs Exit; a command asking for a name gives the box its limit, where typing stops, and the box
+// shows its longest text whole. Long work repaints under the busy pointer, questions the normal
+// one.
 #include "app/main_screen.h"
 #include "app/program_icon.h"
 #include "app/qt_ui.h"
@@ -57,7 +57,6 @@ private slots:
             for (const int size : {16, 24, 32, 48, 64, 128, 256})
                 QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
         window.StartUp();
-        window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         // Ending for real would end every event loop of the steps that follow.
         window.findChild<QAction*>("mu_Exit")->disconnect(&window);
@@ -66,8 +65,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(exits, 1);
 
-        w.s.Catalogue.CatEdit = w.s.Catalogue.SelectedCategory = "Dairy";
-        w.s.Catalogue.StdEdit = "Milk";
+        w.s.Catalogue.CatEdit = w.s.Catalogue.SelectedCategory = w.s.Catalogue.StdEdit = "Dairy";
         w.s.List.Entries = {{"Dairy\xB0 Milk", false}};
         w.s.List.Current = 0;
         for (auto run : {NewCategory, EditCategory, NewItem, ChangeItemName, AddOneTimeItem,
@@ -83,6 +81,8 @@ private slots:
         QTimer answerer;
         connect(&answerer, &QTimer::timeout, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->windowHandle()->isExposed())
+                return;
             seen << QApplication::overrideCursor()->shape();
             if (auto* edit = dialog->findChild<QLineEdit*>()) {
                 edit->setText(QString(std::min(edit->maxLength(), 62), 'M'));
