@@ -3,28 +3,8 @@
 #include "shell/start_up.h"
 #include "support/data_folder.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QEnterEvent>
-#include <QImage>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-
-using namespace pantrix;
-using pantrix::testing::Workspace;
-
-namespace {
-
-template <typename T = QPushButton> T* Find(QWidget& form, const char* name)
-{
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        QTest::qFail(name, __FILE__, __LINE__);
-    return found;
-}
-
-} // namespace
+#include <QtWidgets>
 
 class ConfigFormTest : public QObject
 {
@@ -33,56 +13,43 @@ class ConfigFormTest : public QObject
 private slots:
     void theButtonsPickPreviewAndSaveTheStyle()
     {
-        Workspace w;
+        pantrix::testing::Workspace w;
         LoadSettings(w.s, w.ui);
-        const std::string stored = w.folder.Read("px31.cfg");
         QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.folder.File("t.bmp")));
-        ConfigForm form(w.s, w.ui, nullptr);
+        pantrix::ConfigForm form(w.s, w.ui, nullptr);
         form.show();
-        auto* sample = Find<QLabel>(form, "Label1");
-        QCOMPARE(form.windowTitle(), QStringLiteral("Pantrix! - Web Page Style Settings"));
-        QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(sample->text(), QStringLiteral("Arial"));
-
+        const auto label = [&](const char* name) { return form.findChild<QLabel*>(name); };
+        const auto push = [](QWidget& on, const QString& names) {
+            for (const QString& name : names.split(' '))
+                QVERIFY(QMetaObject::invokeMethod(on.findChild<QObject*>(name),
+                                                  name.startsWith("cmu_") ? "trigger" : "click"));
+        };
+        QCOMPARE(form.windowTitle() + "|" + label("Label1")->text() +
+                     (form.minimumSize() == form.maximumSize() ? "|fixed size" : ""),
+                 "Pantrix! - Web Page Style Settings|Arial|fixed size");
         w.ui.AnswerColour(0x0000FF);
-        w.ui.AnswerFont(FontChoice{"Courier New", 14});
-        w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
-        Find(form, "BGColorSelect")->click();
-        Find(form, "FontSelect")->click();
-        Find(form, "TopGraphicSelect")->click();
-        Find(form, "PageWidthLess")->click();
-        Find(form, "PageWidthLess")->click();
-        QCOMPARE(sample->palette().color(QPalette::Window), QColor(Qt::red));
-        QCOMPARE(sample->text(), QStringLiteral("Courier New - 14"));
-        QVERIFY(!Find<QLabel>(form, "TopGraphic")->pixmap().isNull());
-        QCOMPARE(Find<QLabel>(form, "PageWidth")->text(), QStringLiteral("620"));
-        QCOMPARE(w.s.Settings.PageFontSize, std::string("115"));
-        QCOMPARE(w.s.Settings.GraphicsFolder, w.s.DataPath);
-
-        Find<QCheckBox>(form, "UseTopGraphicCheck")->setChecked(false);
+        w.ui.AnswerFont(pantrix::FontChoice{"Courier New", 14});
+        w.ui.AnswerFile(pantrix::ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
         w.ui.SetDocumentProgram("/usr/bin/browser");
-        Find(form, "PreviewPage")->click();
-        QCOMPARE(w.s.Settings.UseTopGraphic, std::string("N"));
-        QCOMPARE(w.ui.Started.at(0).second, w.s.DataPath + "preview.htm");
-        Find<QAction>(form, "cmu_Help")->trigger();
+        push(form, "BGColorSelect FontSelect TopGraphicSelect PageWidthLess PageWidthLess "
+                   "UseTopGraphicCheck PreviewPage cmu_Help");
+        QCOMPARE(label("Label1")->palette().color(QPalette::Window).name() + "|" +
+                     label("Label1")->text() + "|" + label("PageWidth")->text() +
+                     (label("TopGraphic")->pixmap().isNull() ? "" : "|picture"),
+                 "#ff0000|Courier New - 14|620|picture");
+        QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
+                     w.ui.Started.at(0).second,
+                 "N16777215            640  " + w.s.DataPath + "preview.htm");
         QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
-        QCOMPARE(w.folder.Read("px31.cfg"), stored);
-
-        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QCoreApplication::sendEvent(Find(form, "SaveConfig"), &enter);
-        QCOMPARE(Find<QLabel>(form, "Helper")->text(),
-                 QStringLiteral("Click to save these style settings and exit."));
-        Find(form, "SaveConfig")->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(w.folder.Read("px31.cfg").substr(184, 3), std::string("255"));
-        QCOMPARE(w.folder.Read("px31.cfg").substr(204, 5), std::string("620  "));
-
-        ConfigForm again(w.s, w.ui, nullptr);
+        QEnterEvent enter({}, {}, {});
+        QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
+        QCOMPARE(label("Helper")->text(), "Click to save these style settings and exit.");
+        push(form, "SaveConfig");
+        QCOMPARE(w.folder.Read("px31.cfg").substr(184, 25), "255                 620  ");
+        pantrix::ConfigForm again(w.s, w.ui, nullptr);
         again.show();
-        Find(again, "PageWidthMore")->click();
-        Find<QAction>(again, "cmu_QuitWithoutSaving")->trigger();
-        QVERIFY(!again.isVisible());
-        QCOMPARE(w.s.Settings.PageWidth, std::string("620"));
+        push(again, "PageWidthMore cmu_QuitWithoutSaving");
+        QVERIFY(!form.isVisible() && !again.isVisible() && w.s.Settings.PageWidth == "620");
     }
 };
 
