@@ -6,6 +6,7 @@
 
 #include "platform/file_system.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/file.h>
@@ -32,8 +33,12 @@ public:
     // With Fault::Crash the count has a point before every call and one more
     // after each rename, link and sync, whose effect then holds.
     explicit FaultyFileSystem(std::size_t failingCall = 0, Fault fault = Fault::NoSpace,
-                              bool persistent = false);
-    ~FaultyFileSystem() override;
+                              bool persistent = false)
+        : m_failingCall(failingCall), m_fault(fault), m_persistent(persistent)
+    {
+        UseFileSystem(this);
+    }
+    ~FaultyFileSystem() override { UseFileSystem(nullptr); }
 
     std::size_t Calls() const { return m_calls; }
     bool Fired() const { return m_fired; }
@@ -46,13 +51,20 @@ public:
     }
     int MakeTwin(char* pattern) override { return Due() ? Refused() : ::mkstemp(pattern); }
     int SetMode(int fd, mode_t mode) override { return Due() ? Refused() : ::fchmod(fd, mode); }
-    ssize_t Write(int fd, const void* bytes, std::size_t count) override;
+    ssize_t Write(int fd, const void* bytes, std::size_t count) override
+    {
+        if (!Due(true))
+            return ::write(fd, bytes, count);
+        return m_fault != Fault::ShortWrite || count < 2 ? Refused()
+                                                         : ::write(fd, bytes, count / 2);
+    }
     // What these tests make is a failure or a crash, not a power cut: the
     // system's cache outlives the process, so nothing need reach the disk.
     int Sync(int) override { return Lasting(Due() ? Refused() : 0); }
     int SyncFolder(int) override { return Lasting(Due() ? Refused() : 0); }
     int Truncate(int fd, off_t size) override { return Due() ? Refused() : ::ftruncate(fd, size); }
-    int Close(int fd) override;
+    // The system releases the descriptor even when close reports an error.
+    int Close(int fd) override { return Due() ? (::close(fd), Refused()) : ::close(fd); }
     int Rename(const char* from, const char* to) override
     {
         return Lasting(Due() ? Refused() : ::rename(from, to));
@@ -61,13 +73,36 @@ public:
     {
         return Lasting(Due() ? Refused() : ::link(from, to));
     }
-    int Remove(const char* path) override;
+    int Remove(const char* path) override
+    {
+        return Due() ? (m_removalRefused = true, Refused()) : ::unlink(path);
+    }
     int Lock(int fd) override { return Due() ? Refused() : ::flock(fd, LOCK_EX | LOCK_NB); }
 
 private:
-    bool Due(bool isWrite = false); // counts the call
-    int Refused() const;
-    int Lasting(int result); // counts the crash point after the call
+    bool Due(bool isWrite = false) // counts the call
+    {
+        ++m_calls;
+        const bool due = m_failingCall != 0 &&
+                         (m_calls == m_failingCall || (m_persistent && m_calls > m_failingCall));
+        if (due && m_fault == Fault::Crash)
+            ::_exit(kCrashed);
+        const bool fails = due && (isWrite || m_fault != Fault::ShortWrite);
+        m_fired = m_fired || fails;
+        return fails;
+    }
+    int Refused() const
+    {
+        constexpr int kNumbers[] = {ENOSPC, EIO, EPERM, ENOSPC, ENOLCK};
+        errno = kNumbers[static_cast<int>(m_fault)];
+        return -1;
+    }
+    int Lasting(int result) // counts the crash point after the call
+    {
+        if (m_fault == Fault::Crash)
+            (void)Due();
+        return result;
+    }
 
     std::size_t m_failingCall;
     Fault m_fault;

@@ -1,0 +1,318 @@
+// One fuzz target per reader of the program's files and texts, with round trips
+// where the program writes the format back; PANTRIX_FUZZ_TARGET picks the reader.
+// A broken promise aborts, so libFuzzer keeps the input. Without libFuzzer, main
+// replays files and folders of inputs: the seed corpus and every input that ever failed.
+#include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_text.h"
+#include "catalogue/catalogue_view.h"
+#include "catalogue/import_export.h"
+#include "lists/list_file.h"
+#include "output/simple_print.h"
+#include "platform/record_file.h"
+#include "recipes/recipe_files.h"
+#include "settings/settings_record.h"
+#include "support/data_folder.h"
+#include "support/test_failure.h"
+#include "text/fields.h"
+#include "text/lines.h"
+#include "web/recipe_page.h"
+#include "web/text_to_html.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+
+using namespace pantrix;
+
+namespace {
+
+void Check(bool holds, std::string_view promise)
+{
+    if (!holds) {
+        std::fprintf(stderr, "broken: %.*s\n", static_cast<int>(promise.size()), promise.data());
+        std::abort();
+    }
+}
+
+// One data folder for the whole run, written over by the targets that use it.
+const testing::TestFolder kScratch;
+
+// "px31.cfg": a short file is completed from the defaults, bytes after the record
+// are not its own, and otherwise unchanged settings are saved as they were read.
+void SettingsRecordTarget(std::string_view bytes)
+{
+    const SettingsRecord fallback = DefaultSettings("/home/cook/.local/share/pantrix/");
+    const SettingsRecord record = DecodeSettings(bytes, fallback);
+    const std::string written = EncodeSettings(record),
+                      read(bytes.substr(0, kSettingsRecordLength));
+    Check(written == read + EncodeSettings(fallback).substr(read.size()), "saved as read");
+    Check(EncodeSettings(DecodeSettings(written, fallback)) == written,
+          "a saved record reads back");
+    for (const auto flag :
+         {&SettingsRecord::ToolTips, &SettingsRecord::PrintTwoColumns, &SettingsRecord::BoldFonts,
+          &SettingsRecord::LargePrint, &SettingsRecord::IncludeIngredientList}) {
+        SettingsRecord changed = record;
+        const bool on = ReadFlag(record.*flag) != Flag::Yes;
+        changed.*flag = FlagText(on);
+        Check(ReadFlag(DecodeSettings(EncodeSettings(changed), fallback).*flag) ==
+                  (on ? Flag::Yes : Flag::No),
+              "a switched option reads back switched");
+    }
+}
+
+RecordBlock ReadBack(const RecordFile& file)
+{
+    auto block = file.ReadAll();
+    Check(block.ok(), "a record file in a writable folder reads");
+    return std::move(block.value());
+}
+
+// Appending, rewriting a record as it is and replacing keep every whole record.
+void CheckRecordWriters(std::string_view name, std::size_t length)
+{
+    const RecordFile file(kScratch.File(name), length);
+    const std::string before(ReadBack(file).WholeRecords());
+    const std::string added = ItemRecord("Dairy", "Milk").substr(0, length);
+    Check(file.Append(added).ok() && kScratch.Read(name) == before + added,
+          "an append keeps the whole records and drops the trailing part");
+    Check(before.empty() || (file.WriteRecord(1, before.substr(0, length)).ok() &&
+                             kScratch.Read(name) == before + added),
+          "rewriting a record as it is changes nothing");
+    Check(file.ReplaceAll(before).ok() && kScratch.Read(name) == before, "a file is replaced");
+}
+
+// "category.lst" and "std_item.lst", the first two bytes saying where the first ends:
+// the lists show exactly the whole records.
+void RecordFileTarget(std::string_view bytes)
+{
+    const std::size_t split =
+        bytes.size() < 2
+            ? 0
+            : (std::uint8_t(bytes[0]) | std::uint8_t(bytes[1]) << 8) % (bytes.size() - 1);
+    const std::string_view rest = bytes.substr(std::min<std::size_t>(bytes.size(), 2));
+    const std::string_view categories = rest.substr(0, split), items = rest.substr(split);
+    kScratch.Write(kCategoryFile, categories);
+    kScratch.Write(kItemFile, items);
+    const RecordBlock categoryBlock =
+        ReadBack(RecordFile(kScratch.File(kCategoryFile), kNameWidth));
+    const RecordBlock itemBlock = ReadBack(RecordFile(kScratch.File(kItemFile), kItemRecordLength));
+    Check(categoryBlock.Count() == categories.size() / kCategoryRecordLength &&
+              itemBlock.Count() == items.size() / kItemRecordLength &&
+              itemBlock.WholeRecords() == items.substr(0, itemBlock.Count() * kItemRecordLength),
+          "a record file holds its whole records as they are");
+    MainScreenState s = kScratch.State();
+    testing::FakeUi ui;
+    LoadCategoryList(s, ui);
+    Check(s.Catalogue.CatList.size() == categoryBlock.Count(), "every category is listed");
+    for (std::size_t row = 0; row < std::min<std::size_t>(s.Catalogue.CatList.size(), 8); ++row) {
+        SelectCategory(s, ui, row);
+        std::size_t filed = 0;
+        for (std::size_t i = 0; i < itemBlock.Count(); ++i)
+            filed += ItemCategory(itemBlock.At(i)) == s.Catalogue.CatList[row];
+        Check(s.Catalogue.StdList.size() == filed, "a category shows the items filed under it");
+    }
+    CheckRecordWriters(kCategoryFile, kCategoryRecordLength);
+    CheckRecordWriters(kItemFile, kItemRecordLength);
+}
+
+// ".pxl": saving trims the entries and leaves out empty ones; nothing else may
+// change, though the order may, as it follows the text the file holds.
+void ListFileTarget(std::string_view bytes)
+{
+    const std::vector<ListEntry> entries = ParseListFile(bytes);
+    Check(entries.size() == SplitLines(bytes).size(), "every line is an entry");
+    Check(std::is_sorted(entries.begin(), entries.end(),
+                         [](const auto& a, const auto& b) { return LessNoCase(a.Text, b.Text); }),
+          "entries are sorted");
+    const auto shown = [](const std::vector<ListEntry>& list) {
+        std::vector<std::pair<std::string, bool>> trimmed;
+        for (const ListEntry& entry : list)
+            if (!Trim(entry.Text).empty())
+                trimmed.emplace_back(Trim(entry.Text), entry.Checked);
+        std::sort(trimmed.begin(), trimmed.end());
+        return trimmed;
+    };
+    const std::vector<ListEntry> reopened = ParseListFile(FormatListFile(entries));
+    Check(shown(reopened) == shown(entries) && reopened.size() == shown(entries).size(),
+          "a saved list reopens with the same entries and no empty ones");
+    Check(FormatListFile(ParseListFile(FormatListFile(reopened))) == FormatListFile(reopened),
+          "saving a reopened list again writes the same file");
+}
+
+// The text "Export" writes for a catalogue of these records.
+std::string Exported(const CatalogueText& catalogue)
+{
+    kScratch.Write(kCategoryFile, catalogue.CategoryRecords);
+    kScratch.Write(kItemFile, catalogue.ItemRecords);
+    MainScreenState s = kScratch.State();
+    testing::FakeUi ui;
+    ui.AnswerMessage(MessageAnswer::Yes);
+    ExportCatalogue(s, ui);
+    return kScratch.Read("export.txt");
+}
+
+std::vector<std::string_view> Names(std::string_view records, std::size_t length,
+                                    std::size_t offset = 0)
+{
+    std::vector<std::string_view> names;
+    for (std::size_t at = 0; at < records.size(); at += length)
+        names.push_back(Trim(records.substr(at + offset, kNameWidth)));
+    return names;
+}
+
+// "import.txt": any text imports as whole records, and the export of what was
+// imported imports as the same catalogue.
+void CatalogueTextTarget(std::string_view text)
+{
+    const CatalogueText imported = ParseCatalogueText(text);
+    Check(imported.CategoryRecords.size() % kCategoryRecordLength == 0 &&
+              imported.ItemRecords.size() % kItemRecordLength == 0,
+          "only whole records are made");
+    Check(imported.FirstLineWithoutCategory.value_or(0) <= SplitLines(text).size(),
+          "a line without a category is a line of the text");
+    const std::string exported = Exported(imported);
+    const CatalogueText again = ParseCatalogueText(exported);
+    Check(!again.FirstLineWithoutCategory, "an export names a category before its items");
+    const auto names = Names(again.CategoryRecords, kCategoryRecordLength);
+    Check(names == Names(imported.CategoryRecords, kCategoryRecordLength),
+          "an export keeps every category in its order");
+    // Items of a category listed twice are exported under both.
+    if (std::set(names.begin(), names.end()).size() < names.size())
+        return;
+    for (const std::size_t field : {std::size_t{0}, kNameWidth})
+        Check(Names(again.ItemRecords, kItemRecordLength, field) ==
+                  Names(imported.ItemRecords, kItemRecordLength, field),
+              "an export keeps every item under its category");
+    Check(Exported(again) == exported, "an imported export exports the same text");
+}
+
+// ".rcp", ".txt" and typed names: saved ingredients read back trimmed and without
+// blank lines; a text keeps or lacks content alike when saved.
+void RecipeFilesTarget(std::string_view bytes)
+{
+    std::vector<ListEntry> entries;
+    std::vector<std::string> kept;
+    for (const std::string& line : ParseIngredients(bytes)) {
+        entries.push_back({line, false});
+        if (!Trim(line).empty())
+            kept.emplace_back(Trim(line));
+    }
+    const std::string saved = FormatIngredients(entries);
+    Check(ParseIngredients(saved) == kept && saved == JoinLines(kept),
+          "saved ingredients read back as they were, one a line");
+    Check(HoldsText(FormatRecipeText(bytes)) == HoldsText(bytes),
+          "saving a recipe's text neither loses nor invents its content");
+    if (CheckRecipeName(bytes) == NameFault::None)
+        Check(IngredientFile(TypedBase("/recipes", bytes)).filename().native().size() + 8 <= 255,
+              "an accepted name leaves room for the save's twin");
+}
+
+// A recipe's web page from a settings record, text and ingredients parted by NULs.
+void RecipePageTarget(std::string_view rest)
+{
+    const auto part = [&rest] {
+        const std::size_t end = std::min(rest.find('\0'), rest.size());
+        const std::string_view taken = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        return taken;
+    };
+    const std::string_view settings = part(), text = part(), ingredients = rest;
+    Check(TextToHtml(text).empty() == Trim(text).empty(), "only spaces make no page lines");
+    std::size_t filled = 0, rows = 0;
+    for (const std::string& line : SplitLines(ingredients))
+        filled += !Trim(line).empty();
+    const std::string table = IngredientRows(ingredients);
+    for (auto at = table.find(kCrLf); at != std::string::npos; at = table.find(kCrLf, at + 2))
+        ++rows;
+    Check(rows == filled, "every ingredient line is one table row");
+    Check(!RecipePage(DecodeSettings(settings, DefaultSettings("/data/")), "Pancakes", text,
+                      ingredients)
+               .empty(),
+          "a page is made");
+}
+
+std::string Visible(std::string_view text)
+{
+    std::string visible;
+    std::ranges::copy_if(text, std::back_inserter(visible),
+                         [](char c) { return c != ' ' && c != '\r' && c != '\n'; });
+    return visible;
+}
+
+// Printing a text after four bytes of page settings: top lines, margin, width and
+// page limit (a long page offset can take it below the top), and a failing printer.
+void SimplePrintTarget(std::string_view bytes)
+{
+    if (bytes.size() < 4)
+        return;
+    const auto at = [&](std::size_t i) { return int(std::uint8_t(bytes[i])); };
+    const int margin = at(1) % 12;
+    const std::string_view text = bytes.substr(4);
+    testing::FakeUi ui;
+    if (at(0) & 0x80)
+        ui.FailPrinterWith("The printer is out of paper.");
+    const Status printed = SimplePrint(ui, text, at(0) % 8, margin, at(2) % 90, at(3) % 96 - 16);
+    if (at(0) & 0x80)
+        return Check(!printed.ok() && ui.Printed.empty(), "a failing printer is reported");
+    Check(printed.ok(), "a working printer prints");
+    std::string shown;
+    for (const auto& line : ui.Printed) {
+        Check(line.Text.empty() || line.Text.starts_with(std::string(std::size_t(margin), ' ')),
+              "lines keep the margin");
+        Check(line.Text.find_first_of("\r\n") == std::string::npos, "a line is one line");
+        shown += line.Text;
+    }
+    Check(Visible(shown) == Visible(text), "every visible character is printed once");
+    // A text with nothing to show prints its empty top lines, as it always has.
+    for (std::size_t start = 0; const std::size_t end : ui.JobEnds) {
+        bool written = false;
+        for (; start < end; ++start)
+            written = written || !ui.Printed[start].Text.empty();
+        Check(written || Visible(text).empty(), "no print job is a blank sheet");
+    }
+}
+
+const std::map<std::string_view, void (*)(std::string_view)> kTargets = {
+    {"settings_record", SettingsRecordTarget},
+    {"record_file", RecordFileTarget},
+    {"list_file", ListFileTarget},
+    {"catalogue_text", CatalogueTextTarget},
+    {"recipe_files", RecipeFilesTarget},
+    {"recipe_page", RecipePageTarget},
+    {"simple_print", SimplePrintTarget}};
+
+} // namespace
+
+// The fake desktop's complaints (a question nobody scripted) are faults of the
+// target as much as of the reader.
+void pantrix::testing::FailTest(const std::string& message)
+{
+    Check(false, message);
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    kTargets.at(PANTRIX_FUZZ_TARGET)({reinterpret_cast<const char*>(data), size});
+    return 0;
+}
+
+#ifndef PANTRIX_LIBFUZZER
+int main(int argc, char** argv)
+{
+    std::set<fs::path> inputs;
+    for (int i = 1; i < argc; ++i)
+        for (const auto& entry : fs::directory_iterator(argv[i]))
+            if (!entry.path().filename().native().starts_with('.'))
+                inputs.insert(entry.path());
+    for (const fs::path& input : inputs) {
+        std::cerr << input.string()
+                  << std::endl; // named first: an input that ends the run is known
+        std::ifstream in(input, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+}
+#endif
