@@ -43,53 +43,38 @@ protected:
             return shown;
         };
     }
-    auto Setting(std::function<void(std::string)> step)
-    {
-        return [step](std::string argument) { return step(std::move(argument)), ""s; };
-    }
 };
 
 TEST_P(Lists, Story)
 {
     ExpectStory(
         "lists/" + GetParam() + ".txt",
-        Steps{
-            {"yes", Setting([&](auto) { ui.AnswerMessage(MessageAnswer::Yes); })},
-            {"no", Setting([&](auto) { ui.AnswerMessage(MessageAnswer::No); })},
-            {"type", Setting([&](auto text) { ui.AnswerInput(text); })},
-            {"choose", Setting([&](auto name) {
-                 ui.AnswerFile(ChosenFile{folder.File(name), ""});
-             })},
-            {"cancel", Setting([&](auto) { ui.AnswerFile(std::nullopt); })},
-            {"file", Setting([&](auto file) {
-                 folder.Write(file.substr(0, file.find('|')), file.substr(file.find('|') + 1));
-             })},
-            {"folder", Setting([&](auto name) { fs::create_directories(folder.File(name)); })},
-            {"remove", Setting([&](auto name) { fs::remove_all(folder.File(name)); })},
-            {"entry", Setting([&](auto text) { s.List.Entries.emplace_back(text, false); })},
-            {"category", Setting([&](auto row) { SelectCategory(s, ui, std::stoul(row)); })},
-            {"item", Setting([&](auto row) { SelectItem(s, std::stoul(row)); })},
-            {"current", Setting([&](auto row) { SelectEntry(s, std::stoul(row)); })},
-            {"none-current", Setting([&](auto) { s.List.Current.reset(); })},
-            {"tick", Setting([&](auto row) { SetEntryChecked(s, std::stoul(row), true); })},
-            {"fresh", Setting([&](auto) { s = folder.State(); })},
-            {"center", Shown([&](auto text) { CenterOn(s.List, text); })},
-            {"duplicate",
-             [&](auto text) { return (CheckForDuplicate(s.List, text) ? "yes"s : "no"s) + "\n"; }},
-            {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
-            {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
-            {"show", Shown([](auto) {})},
-            {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
-            {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
-            {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
-            {"AddOneTimeItem", Shown([&](auto) { AddOneTimeItem(s, ui); })},
-            {"ModifyCurrentEntry", Shown([&](auto) { ModifyCurrentEntry(s, ui); })},
-            {"RemoveCurrentEntry", Shown([&](auto) { RemoveCurrentEntry(s); })},
-            {"SelectList", Shown([&](auto) { SelectList(s, ui); })},
-            {"ClearList", Shown([&](auto) { ClearList(s, ui); })},
-            {"SaveListBeforeLeaving", [&](auto) {
-                 return "saved: " + std::to_string(SaveListBeforeLeaving(s, ui)) + "\n";
-             }}});
+        WithCommonSteps(
+            *this,
+            {{"entry", Quiet([&](auto text) { s.List.Entries.emplace_back(text, false); })},
+             {"category", Quiet([&](auto row) { SelectCategory(s, ui, std::stoul(row)); })},
+             {"item", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
+             {"current", Quiet([&](auto row) { SelectEntry(s, std::stoul(row)); })},
+             {"none-current", Quiet([&](auto) { s.List.Current.reset(); })},
+             {"tick", Quiet([&](auto row) { SetEntryChecked(s, std::stoul(row), true); })},
+             {"fresh", Quiet([&](auto) { s = folder.State(); })},
+             {"center", Shown([&](auto text) { CenterOn(s.List, text); })},
+             {"duplicate",
+              [&](auto text) { return (CheckForDuplicate(s.List, text) ? "yes"s : "no"s) + "\n"; }},
+             {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
+             {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
+             {"show", Shown([](auto) {})},
+             {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
+             {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
+             {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
+             {"AddOneTimeItem", Shown([&](auto) { AddOneTimeItem(s, ui); })},
+             {"ModifyCurrentEntry", Shown([&](auto) { ModifyCurrentEntry(s, ui); })},
+             {"RemoveCurrentEntry", Shown([&](auto) { RemoveCurrentEntry(s); })},
+             {"SelectList", Shown([&](auto) { SelectList(s, ui); })},
+             {"ClearList", Shown([&](auto) { ClearList(s, ui); })},
+             {"SaveListBeforeLeaving", [&](auto) {
+                  return "saved: " + std::to_string(SaveListBeforeLeaving(s, ui)) + "\n";
+              }}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, Lists, ::testing::ValuesIn(Stories("lists")),

@@ -3,6 +3,7 @@
 // other lines are what the steps showed, worked out again on every run and compared.
 #pragma once
 
+#include "support/data_folder.h"
 #include "support/golden.h"
 
 #include <algorithm>
@@ -35,6 +36,54 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
         }
     }
     ExpectGolden(story, name);
+}
+
+// The fields of a step's argument, split at "|".
+inline std::vector<std::string> Fields(const std::string& argument)
+{
+    std::vector<std::string> fields{""};
+    for (const char c : argument)
+        c == '|' ? fields.emplace_back() : fields.back() += c;
+    return fields;
+}
+
+// A step that shows nothing.
+inline auto Quiet(std::function<void(std::string)> step)
+{
+    return [step](std::string argument) { return step(std::move(argument)), std::string(); };
+}
+
+// The steps every story may take besides its own: the user's answers and the files
+// laid down, "name|bytes" for a file's bytes.
+inline Steps WithCommonSteps(Workspace& w, Steps steps)
+{
+    const auto split = [](const std::string& a) {
+        return std::pair(a.substr(0, a.find('|')),
+                         a.substr(std::min(a.find('|'), a.size() - 1) + 1));
+    };
+    steps.insert(
+        {{"yes", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::Yes); })},
+         {"no", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::No); })},
+         {"type", Quiet([&w](auto text) { w.ui.AnswerInput(text); })},
+         {"choose", Quiet([&w](auto name) {
+              w.ui.AnswerFile(ChosenFile{w.folder.File(name), ""});
+          })},
+         {"cancel", Quiet([&w](auto) { w.ui.AnswerFile(std::nullopt); })},
+         {"file", Quiet([&w, split](auto a) { w.folder.Write(split(a).first, split(a).second); })},
+         {"append", Quiet([&w, split](auto a) {
+              w.folder.Write(split(a).first, w.folder.Read(split(a).first) + split(a).second);
+          })},
+         {"copy", Quiet([&w, split](auto a) {
+              fs::copy_file(w.folder.File(split(a).first), w.folder.File(split(a).second),
+                            fs::copy_options::overwrite_existing);
+          })},
+         {"folder", Quiet([&w](auto name) { fs::create_directories(w.folder.File(name)); })},
+         {"remove", Quiet([&w](auto name) { fs::remove_all(w.folder.File(name)); })},
+         {"empty-folder", Quiet([&w](auto) {
+              for (const auto& file : fs::directory_iterator(w.folder.Path()))
+                  fs::remove_all(file);
+          })}});
+    return steps;
 }
 
 // The stories under a folder of tests/data, by name, to run one test each.
