@@ -4,7 +4,6 @@
 #include "app/main_screen.h"
 
 #include "app/session_end.h"
-#include "catalogue/catalogue_records.h"
 #include "settings/settings_record.h"
 #include "support/data_folder.h"
 #include "support/transcript.h"
