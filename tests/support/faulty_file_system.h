@@ -1,37 +1,29 @@
-// A file system that fails its k-th call, once or from then on, the way a full
-// disk, a broken disk, a read-only folder or a short write would, or that ends
-// the process there, as a crash would. It installs itself for its lifetime; with
-// no failing call it only counts.
+// A file system, installed for its lifetime, that fails its k-th call once or from then on
+// as a full, broken or read-only disk would, or ends the process there; or only counts.
 #pragma once
 
 #include "platform/file_system.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace pantrix::testing {
 
-enum class Fault
-{
-    NoSpace,
-    InputOutput,
-    Denied,
-    ShortWrite, // a write takes half its bytes; other calls pass
-    NoLocks,    // the file system keeps no locks
-    Crash       // the process ends with kCrashed
-};
+// In the order of kErrorNumbers; a short write takes half the bytes and other calls pass.
+// clang-format off
+enum class Fault { NoSpace, InputOutput, Denied, ShortWrite, NoLocks, Crash };
+// clang-format on
 
 class FaultyFileSystem final : public FileSystem
 {
 public:
-    static constexpr int kCrashed = 86;
+    static constexpr int kCrashed = 86; // the exit code of a crash
+    static constexpr int kErrorNumbers[] = {ENOSPC, EIO, EPERM, ENOSPC, ENOLCK};
 
-    // With Fault::Crash the count has a point before every call and one more
-    // after each rename, link and sync, whose effect then holds.
+    // A crash has a point before every call and after each rename, link and sync.
     explicit FaultyFileSystem(std::size_t failingCall = 0, Fault fault = Fault::NoSpace,
                               bool persistent = false)
         : m_failingCall(failingCall), m_fault(fault), m_persistent(persistent)
@@ -55,23 +47,22 @@ public:
     {
         if (!Due(true))
             return ::write(fd, bytes, count);
-        return m_fault != Fault::ShortWrite || count < 2 ? Refused()
-                                                         : ::write(fd, bytes, count / 2);
+        return m_fault == Fault::ShortWrite && count > 1 ? ::write(fd, bytes, count / 2)
+                                                         : Refused();
     }
-    // What these tests make is a failure or a crash, not a power cut: the
-    // system's cache outlives the process, so nothing need reach the disk.
-    int Sync(int) override { return Lasting(Due() ? Refused() : 0); }
-    int SyncFolder(int) override { return Lasting(Due() ? Refused() : 0); }
+    // A failure or a crash, not a power cut: the cache outlives the process, nothing syncs.
+    int Sync(int) override { return Held(Due() ? Refused() : 0); }
+    int SyncFolder(int) override { return Held(Due() ? Refused() : 0); }
     int Truncate(int fd, off_t size) override { return Due() ? Refused() : ::ftruncate(fd, size); }
     // The system releases the descriptor even when close reports an error.
     int Close(int fd) override { return Due() ? (::close(fd), Refused()) : ::close(fd); }
     int Rename(const char* from, const char* to) override
     {
-        return Lasting(Due() ? Refused() : ::rename(from, to));
+        return Held(Due() ? Refused() : ::rename(from, to));
     }
     int Link(const char* from, const char* to) override
     {
-        return Lasting(Due() ? Refused() : ::link(from, to));
+        return Held(Due() ? Refused() : ::link(from, to));
     }
     int Remove(const char* path) override
     {
@@ -91,25 +82,19 @@ private:
         m_fired = m_fired || fails;
         return fails;
     }
-    int Refused() const
-    {
-        constexpr int kNumbers[] = {ENOSPC, EIO, EPERM, ENOSPC, ENOLCK};
-        errno = kNumbers[static_cast<int>(m_fault)];
-        return -1;
-    }
-    int Lasting(int result) // counts the crash point after the call
+    int Refused() const { return errno = kErrorNumbers[int(m_fault)], -1; }
+    int Held(int result) // counts the crash point after the call, whose effect then holds
     {
         if (m_fault == Fault::Crash)
-            (void)Due();
+            Due();
         return result;
     }
 
-    std::size_t m_failingCall;
-    Fault m_fault;
-    bool m_persistent;
+    const std::size_t m_failingCall;
+    const Fault m_fault;
+    const bool m_persistent;
     std::size_t m_calls = 0;
-    bool m_fired = false;
-    bool m_removalRefused = false;
+    bool m_fired = false, m_removalRefused = false;
 };
 
 } // namespace pantrix::testing
