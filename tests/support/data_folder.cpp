@@ -3,7 +3,6 @@
 #include "catalogue/catalogue_records.h"
 #include "platform/files.h"
 #include "shell/start_up.h"
-#include "support/test_failure.h"
 
 #include <fstream>
 #include <random>
@@ -27,18 +26,14 @@ TestFolder::~TestFolder()
 
 void TestFolder::Write(std::string_view name, std::string_view bytes) const
 {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.good())
+    if (!(std::ofstream(File(name), std::ios::binary) << bytes))
         FailTest("could not write " + std::string(name));
 }
 
 std::string TestFolder::Read(std::string_view name) const
 {
-    auto bytes = ReadWholeFile(File(name));
-    if (!bytes)
-        FailTest(std::string(name) + " is missing");
-    return bytes ? bytes.value() : std::string();
+    const auto bytes = ReadWholeFile(File(name));
+    return bytes ? bytes.value() : (FailTest(std::string(name) + " is missing"), "");
 }
 
 MainScreenState TestFolder::State() const

@@ -5,9 +5,6 @@
 #include "state/main_screen_state.h"
 #include "support/fake_ui.h"
 
-#include <initializer_list>
-#include <utility>
-
 namespace pantrix::testing {
 
 class TestFolder

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "platform/ui.h"
+#include "support/test_failure.h"
 
 #include <deque>
-#include <ostream>
 
 namespace pantrix::testing {
 
@@ -23,13 +23,16 @@ struct InputRequest
     std::string Prompt;
     std::string Title;
     std::string DefaultText;
-    bool operator==(const InputRequest&) const = default;
 };
 
-// How a failed expectation shows an input box.
-inline void PrintTo(const InputRequest& input, std::ostream* out)
+// The next scripted answer; with none left the test fails, naming what was asked.
+template <typename Answer> Answer Next(std::deque<Answer>& answers, const std::string& asked)
 {
-    *out << '{' << input.Prompt << " | " << input.Title << " | " << input.DefaultText << '}';
+    if (answers.empty())
+        return FailTest("unexpected " + asked), Answer();
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
 }
 
 class FakeUi : public Ui
@@ -66,32 +69,49 @@ public:
     int BusyDepth = 0;
     int BusyShown = 0;
 
-    MessageAnswer ShowMessage(const Message& message) override;
+    MessageAnswer ShowMessage(const Message& message) override
+    {
+        Messages.push_back(message);
+        return message.Buttons == MessageButtons::Ok
+                   ? MessageAnswer::Ok
+                   : Next(m_messageAnswers, "question: " + message.Title + " / " + message.Text);
+    }
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText, std::size_t maxLength = 0) override;
-    std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override;
+                         const std::string& defaultText, std::size_t maxLength = 0) override
+    {
+        Inputs.push_back({prompt, title, defaultText}), InputLimits.push_back(maxLength);
+        return Next(m_inputAnswers, "input box: " + prompt);
+    }
+    std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override
+    {
+        FileDialogs.push_back(request);
+        return Next(m_fileAnswers, "file dialog: " + request.Title);
+    }
     std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override
     {
         return FileOpenDialog(request);
     }
-    std::optional<long> ColourDialog(long initial) override;
-    std::optional<FontChoice> FontDialog(const FontChoice& initial) override;
+    std::optional<long> ColourDialog(long initial) override
+    {
+        ColourDialogs.push_back(initial);
+        return Next(m_colourAnswers, "colour dialog");
+    }
+    std::optional<FontChoice> FontDialog(const FontChoice& initial) override
+    {
+        FontDialogs.push_back(initial);
+        return Next(m_fontAnswers, "font dialog");
+    }
     Status PrinterSetFont(const std::string& face, int points, bool bold) override;
     Status PrintLine(const std::string& line) override;
     Status PrintEmptyLine() override { return PrintLine(""); }
-    Status EndPrintJob() override
-    {
-        JobEnds.push_back(Printed.size());
-        return Status::Ok();
-    }
+    Status EndPrintJob() override { return JobEnds.push_back(Printed.size()), Status::Ok(); }
     void ClipboardClear() override { Clipboard.reset(); }
     void ClipboardSetText(const std::string& text) override { Clipboard = text; }
     std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) override;
     bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override
     {
-        Started.emplace_back(program, parameters);
-        return !m_programStartsFail;
+        return Started.emplace_back(program, parameters), !m_programStartsFail;
     }
     void SetBusyPointer(bool busy) override { BusyDepth += busy ? 1 : -1, BusyShown += busy; }
     Date Today() override { return m_today; }

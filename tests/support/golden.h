@@ -3,23 +3,20 @@
 // it is committed.
 #pragma once
 
+#include "platform/files.h"
 #include "support/transcript.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace pantrix::testing {
 
 inline std::string Golden(const std::string& name)
 {
-    std::ifstream in(std::filesystem::path(PANTRIX_TEST_DATA) / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    const auto bytes = ReadWholeFile(std::filesystem::path(PANTRIX_TEST_DATA) / name);
+    return bytes ? bytes.value() : "";
 }
 
 inline void ExpectGolden(const std::string& actual, const std::string& name)

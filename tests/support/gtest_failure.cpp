@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace pantrix::testing {
-
-void FailTest(const std::string& message)
+void pantrix::testing::FailTest(const std::string& message)
 {
     ADD_FAILURE() << message;
 }
-
-} // namespace pantrix::testing

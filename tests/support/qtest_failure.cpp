@@ -2,11 +2,7 @@
 
 #include <QTest>
 
-namespace pantrix::testing {
-
-void FailTest(const std::string& message)
+void pantrix::testing::FailTest(const std::string& message)
 {
     QTest::qFail(message.c_str(), __FILE__, __LINE__);
 }
-
-} // namespace pantrix::testing

@@ -1,19 +1,20 @@
 #include "support/transcript.h"
 
+#include "platform/files.h"
+
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <tuple>
 
 namespace pantrix::testing {
 
 namespace fs = std::filesystem;
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
 {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
+    return text;
 }
 
 std::string Shown(const Message& m)
@@ -21,42 +22,20 @@ std::string Shown(const Message& m)
     constexpr const char* buttons[] = {"", " {OkCancel", " {YesNo", " {YesNoCancel"};
     constexpr const char* answers[] = {"Ok", "Cancel", "Yes", "No"};
     constexpr const char* icons[] = {"", " (i)", " (?)", " (!)", " (x)"};
-    std::string line =
-        "message \"" + m.Title + "\"" + icons[static_cast<int>(m.Icon)] + ": " + OneLine(m.Text);
-    if (m.Buttons != MessageButtons::Ok)
-        line += std::string(buttons[static_cast<int>(m.Buttons)]) + ", default " +
-                answers[static_cast<int>(m.DefaultButton)] + "}";
-    return line + "\n";
-}
-
-std::string Printout(const FakeUi& ui)
-{
-    std::string out;
-    const PrintedLine* font = nullptr;
-    auto end = ui.JobEnds.begin();
-    for (std::size_t i = 0; i <= ui.Printed.size(); ++i) {
-        for (; end != ui.JobEnds.end() && *end == i; ++end)
-            out += "-- end of job\n";
-        if (i == ui.Printed.size())
-            break;
-        const PrintedLine& line = ui.Printed[i];
-        if (!font || line.Face != font->Face || line.Points != font->Points ||
-            line.Bold != font->Bold)
-            out += "font " + line.Face + " " + std::to_string(line.Points) +
-                   (line.Bold ? " bold\n" : "\n");
-        font = &line;
-        out += "|" + line.Text + "|\n";
-    }
-    return out;
+    return "message \"" + m.Title + "\"" + icons[static_cast<int>(m.Icon)] + ": " +
+           OneLine(m.Text) +
+           (m.Buttons == MessageButtons::Ok
+                ? ""
+                : buttons[static_cast<int>(m.Buttons)] + std::string(", default ") +
+                      answers[static_cast<int>(m.DefaultButton)] + "}") +
+           "\n";
 }
 
 } // namespace
 
 std::string OneLine(std::string text)
 {
-    ReplaceAll(text, "\r", "\\r");
-    ReplaceAll(text, "\n", "\\n");
-    return text;
+    return Replaced(Replaced(std::move(text), "\r", "\\r"), "\n", "\\n");
 }
 
 std::string Unescaped(std::string_view text)
@@ -75,13 +54,12 @@ std::string Unescaped(std::string_view text)
 
 std::string Portable(std::string text, const fs::path& dataFolder)
 {
-    ReplaceAll(text, dataFolder.string() + "/", "DATA/");
-    return text;
+    return Replaced(std::move(text), dataFolder.string() + "/", "DATA/");
 }
 
 std::string TakeTranscript(FakeUi& ui, const fs::path& dataFolder)
 {
-    std::string out;
+    std::string out, font;
     for (const Message& m : ui.Messages)
         out += Shown(m);
     for (const InputRequest& in : ui.Inputs)
@@ -96,41 +74,43 @@ std::string TakeTranscript(FakeUi& ui, const fs::path& dataFolder)
         out += "colour dialog from " + std::to_string(colour) + "\n";
     for (const FontChoice& f : ui.FontDialogs)
         out += "font dialog from " + f.Face + " " + std::to_string(f.Points) + "\n";
-    out += Printout(ui);
+    // A font is told when it changes; a job's end after the lines printed before it.
+    for (std::size_t i = 0, job = 0; i <= ui.Printed.size(); ++i) {
+        for (; job < ui.JobEnds.size() && ui.JobEnds[job] == i; ++job)
+            out += "-- end of job\n";
+        if (i == ui.Printed.size())
+            break;
+        const PrintedLine& line = ui.Printed[i];
+        const std::string now = "font " + line.Face + " " + std::to_string(line.Points) +
+                                (line.Bold ? " bold\n" : "\n");
+        out += (now == font ? "" : now) + "|" + line.Text + "|\n";
+        font = now;
+    }
     if (ui.Clipboard)
         out += "clipboard: " + OneLine(*ui.Clipboard) + "\n";
     for (const auto& [program, parameters] : ui.Started)
         out += "start " + program.string() + " " + parameters + "\n";
     if (ui.BusyShown)
         out += "busy pointer shown " + std::to_string(ui.BusyShown) + " times\n";
-    ui.Messages.clear();
-    ui.Inputs.clear();
-    ui.FileDialogs.clear();
-    ui.ColourDialogs.clear();
-    ui.FontDialogs.clear();
-    ui.Printed.clear();
-    ui.JobEnds.clear();
-    ui.Started.clear();
+    std::apply([](auto&... seen) { (seen.clear(), ...); },
+               std::tie(ui.Messages, ui.Inputs, ui.FileDialogs, ui.ColourDialogs, ui.FontDialogs,
+                        ui.Printed, ui.JobEnds, ui.Started));
     ui.BusyShown = 0;
     return Portable(out, dataFolder);
 }
 
 std::string Listing(const fs::path& folder, bool withBytes)
 {
-    std::vector<fs::path> paths;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        paths.push_back(entry.path());
-    std::sort(paths.begin(), paths.end());
+    std::vector<fs::path> paths(fs::recursive_directory_iterator(folder), {});
+    std::ranges::sort(paths);
     std::string out;
     for (const fs::path& path : paths) {
-        const std::string name = path.lexically_relative(folder).string();
-        std::ifstream in(path, std::ios::binary);
-        if (fs::is_directory(path))
-            out += name + "/\n";
-        else
-            out += name +
-                   (withBytes ? ": " + OneLine({std::istreambuf_iterator<char>(in), {}}) : "") +
-                   "\n";
+        const auto bytes = ReadWholeFile(path);
+        out += path.lexically_relative(folder).string() +
+               (fs::is_directory(path) ? "/"
+                : withBytes            ? ": " + OneLine(bytes.ok() ? bytes.value() : "")
+                                       : "") +
+               "\n";
     }
     return out;
 }
