@@ -105,7 +105,6 @@ void ListFileTarget(std::string_view bytes)
           "saving a reopened list again writes the same file");
 }
 
-// The text "Export" writes for a catalogue of these records.
 std::string Exported(const CatalogueText& catalogue)
 {
     kScratch.Write(kCategoryFile, catalogue.CategoryRecords);
@@ -179,10 +178,8 @@ void RecipePageTarget(std::string_view rest)
     };
     const std::string_view settings = part(), text = part(), ingredients = rest;
     Check(TextToHtml(text).empty() == Trim(text).empty(), "only spaces make no page lines");
-    Check(!RecipePage(DecodeSettings(settings, DefaultSettings("/data/")), "Pancakes", text,
-                      ingredients)
-               .empty(),
-          "a page is made");
+    const SettingsRecord style = DecodeSettings(settings, DefaultSettings("/data/"));
+    Check(!RecipePage(style, "Pancakes", text, ingredients).empty(), "a page is made");
 }
 
 // A text printed after four bytes of page settings (a limit may be below the top).
@@ -191,11 +188,8 @@ void SimplePrintTarget(std::string_view bytes)
     if (bytes.size() < 4)
         return;
     const auto at = [&](std::size_t i) { return bytes[i] & 0xFF; };
-    const auto visible = [](std::string_view text) {
-        std::string shown;
-        std::ranges::copy_if(text, std::back_inserter(shown),
-                             [](char c) { return c != ' ' && c != '\r' && c != '\n'; });
-        return shown;
+    const auto visible = [](std::string text) {
+        return std::erase_if(text, [](char c) { return c == ' ' || c == '\r' || c == '\n'; }), text;
     };
     const int margin = at(1) % 12;
     const std::string_view text = bytes.substr(4);
@@ -205,7 +199,6 @@ void SimplePrintTarget(std::string_view bytes)
     const Status printed = SimplePrint(ui, text, at(0) % 8, margin, at(2) % 90, at(3) % 96 - 16);
     if (at(0) & 0x80)
         return Check(!printed.ok() && ui.Printed.empty(), "a failing printer is reported");
-    Check(printed.ok(), "a working printer prints");
     std::string shown;
     for (const auto& line : ui.Printed) {
         Check((line.Text.empty() || line.Text.starts_with(std::string(std::size_t(margin), ' '))) &&
@@ -213,22 +206,22 @@ void SimplePrintTarget(std::string_view bytes)
               "each line is one line after the margin");
         shown += line.Text;
     }
-    Check(visible(shown) == visible(text), "every visible character is printed once");
+    Check(printed.ok() && visible(shown) == visible(std::string(text)),
+          "every visible character is printed once");
     // A text with nothing to show prints its empty top lines, as it always has.
     for (std::size_t start = 0; const std::size_t end : ui.JobEnds) {
         bool written = false;
         for (; start < end; ++start)
             written = written || !ui.Printed[start].Text.empty();
-        Check(written || visible(text).empty(), "no print job is a blank sheet");
+        Check(written || visible(std::string(text)).empty(), "no print job is a blank sheet");
     }
 }
 
 // clang-format off
 const std::map<std::string_view, void (*)(std::string_view)> kTargets = {
-    {"settings_record", SettingsRecordTarget}, {"record_file", RecordFileTarget},
-    {"list_file", ListFileTarget}, {"catalogue_text", CatalogueTextTarget},
-    {"recipe_files", RecipeFilesTarget}, {"recipe_page", RecipePageTarget},
-    {"simple_print", SimplePrintTarget}};
+    {"settings_record", SettingsRecordTarget}, {"record_file", RecordFileTarget}, {"list_file", ListFileTarget},
+    {"catalogue_text", CatalogueTextTarget}, {"recipe_files", RecipeFilesTarget},
+    {"recipe_page", RecipePageTarget}, {"simple_print", SimplePrintTarget}};
 // clang-format on
 
 } // namespace
@@ -256,7 +249,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const fs::path& input : inputs) {
         std::cerr << input.string() << std::endl; // an input that ends the run is named
         std::ifstream in(input, std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        kTargets.at(PANTRIX_FUZZ_TARGET)(std::string(std::istreambuf_iterator<char>(in), {}));
     }
 }

@@ -37,38 +37,31 @@ public:
     // A removal was refused, so a twin may be left for start-up to remove.
     bool RemovalRefused() const { return m_removalRefused; }
 
-    int Open(const char* path, int flags, mode_t mode) override
-    {
-        return Due() ? Refused() : ::open(path, flags, mode);
-    }
-    int MakeTwin(char* pattern) override { return Due() ? Refused() : ::mkstemp(pattern); }
-    int SetMode(int fd, mode_t mode) override { return Due() ? Refused() : ::fchmod(fd, mode); }
+    int Open(const char* p, int f, mode_t m) override { return Due() ? Fail() : ::open(p, f, m); }
+    int MakeTwin(char* pattern) override { return Due() ? Fail() : ::mkstemp(pattern); }
+    int SetMode(int fd, mode_t mode) override { return Due() ? Fail() : ::fchmod(fd, mode); }
     ssize_t Write(int fd, const void* bytes, std::size_t count) override
     {
         if (!Due(true))
             return ::write(fd, bytes, count);
-        return m_fault == Fault::ShortWrite && count > 1 ? ::write(fd, bytes, count / 2)
-                                                         : Refused();
+        return m_fault == Fault::ShortWrite && count > 1 ? ::write(fd, bytes, count / 2) : Fail();
     }
     // A failure or a crash, not a power cut: the cache outlives the process, nothing syncs.
-    int Sync(int) override { return Held(Due() ? Refused() : 0); }
-    int SyncFolder(int) override { return Held(Due() ? Refused() : 0); }
-    int Truncate(int fd, off_t size) override { return Due() ? Refused() : ::ftruncate(fd, size); }
+    int Sync(int) override { return Held(Due() ? Fail() : 0); }
+    int SyncFolder(int) override { return Held(Due() ? Fail() : 0); }
+    int Truncate(int fd, off_t size) override { return Due() ? Fail() : ::ftruncate(fd, size); }
     // The system releases the descriptor even when close reports an error.
-    int Close(int fd) override { return Due() ? (::close(fd), Refused()) : ::close(fd); }
-    int Rename(const char* from, const char* to) override
+    int Close(int fd) override { return Due() ? (::close(fd), Fail()) : ::close(fd); }
+    int Rename(const char* a, const char* b) override
     {
-        return Held(Due() ? Refused() : ::rename(from, to));
+        return Held(Due() ? Fail() : ::rename(a, b));
     }
-    int Link(const char* from, const char* to) override
+    int Link(const char* a, const char* b) override { return Held(Due() ? Fail() : ::link(a, b)); }
+    int Remove(const char* p) override
     {
-        return Held(Due() ? Refused() : ::link(from, to));
+        return Due() ? (m_removalRefused = true, Fail()) : ::unlink(p);
     }
-    int Remove(const char* path) override
-    {
-        return Due() ? (m_removalRefused = true, Refused()) : ::unlink(path);
-    }
-    int Lock(int fd) override { return Due() ? Refused() : ::flock(fd, LOCK_EX | LOCK_NB); }
+    int Lock(int fd) override { return Due() ? Fail() : ::flock(fd, LOCK_EX | LOCK_NB); }
 
 private:
     bool Due(bool isWrite = false) // counts the call
@@ -82,7 +75,7 @@ private:
         m_fired = m_fired || fails;
         return fails;
     }
-    int Refused() const { return errno = kErrorNumbers[int(m_fault)], -1; }
+    int Fail() const { return errno = kErrorNumbers[int(m_fault)], -1; }
     int Held(int result) // counts the crash point after the call, whose effect then holds
     {
         if (m_fault == Fault::Crash)
