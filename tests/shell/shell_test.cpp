@@ -20,7 +20,7 @@ namespace pantrix {
 namespace {
 
 using namespace testing;
-const fs::path kInstalled = PANTRIX_SOURCE_DATA;
+const fs::path kShare = PANTRIX_SOURCE_DATA; // the files installed with the program
 
 // A program whose scratch document goes to the test's own folder, gone after every command.
 class Shell : public ::testing::TestWithParam<std::string>, protected Workspace
@@ -46,10 +46,6 @@ protected:
             return shown + "stored: " + stored.substr(150, 6) + " [" + stored.substr(164, 20) +
                    "] " + stored.substr(234, 7) + "\n";
         };
-    }
-    auto Shown(void (*c)(MainScreenState&, Ui&))
-    {
-        return Shown([=, this](auto) { c(s, ui); });
     }
     // A failure with the data folder written as "DATA/", and the files' names.
     std::string Told(const Status& status)
@@ -95,7 +91,7 @@ TEST_P(Shell, Story)
              s.Recipes = {{}, {}, "Soup", folder.File("Soup"), true, "Boil.", true};
          })},
         {"editor",
-         Quiet([&](auto text) { s.Recipes.EditorText = text, s.Recipes.RecipeChanged = true; })},
+         Quiet([&](auto t) { s.Recipes.EditorText = t, s.Recipes.RecipeChanged = true; })},
         {"font", Quiet([&](auto name) { s.Settings.PageFontName = name; })},
         {"program-folder", Quiet([&](auto folder) { s.ProgramFolder = folder; })},
         {"host", Quiet([&](auto address) { s.HostWebAddress = address; })},
@@ -105,19 +101,18 @@ TEST_P(Shell, Story)
         {"session-end", Shown([&](auto) {
              m_outcome = "failed: " + std::to_string(EndSession(s).size()) + "\n";
          })},
-        {"read", [&](auto name) { return OneLine(folder.Read(name)) + "\n"; }},
         {"same-as-installed",
          [&](auto a) {
              const bool same =
-                 folder.Read(Fields(a)[0]) == ReadWholeFile(kInstalled / Fields(a)[1]).value();
+                 folder.Read(Fields(a)[0]) == ReadWholeFile(kShare / Fields(a)[1]).value();
              return a + (same ? ": same\n" : ": differs\n");
          }},
         {"starter",
-         [&](auto from) {
-             return Told(DeliverStarterCatalogue(from.empty() ? kInstalled : folder.File(from),
-                                                 folder.Path()));
+         [&](auto f) {
+             return Told(
+                 DeliverStarterCatalogue(f.empty() ? kShare : folder.File(f), folder.Path()));
          }},
-        {"install", [&](auto) { return Told(InstallDataFiles(kInstalled, folder.Path())); }},
+        {"install", [&](auto) { return Told(InstallDataFiles(kShare, folder.Path())); }},
         {"prepare", [&](auto path) { return Told(PrepareDataFolder(folder.File(path))); }},
         {"data-path", [&](auto path) { return DataPathText(path) + "\n"; }},
         {"lock",
@@ -139,29 +134,25 @@ TEST_P(Shell, Story)
              std::istringstream(a) >> m.OuterHeight >> m.ClientWidth >> m.ClientHeight >>
                  m.ToolbarHeight >> m.StatusBarHeight >> m.ToolbarShown >> m.RecipeView;
              Form_Resize(m, m_layout);
-             std::string shown;
-             for (const Rect& r :
-                  {m_layout.StdList, m_layout.CatList, m_layout.TmpList, m_layout.EditorBox,
-                   m_layout.MacroFrame, m_layout.File1, m_layout.MoveBox})
-                 shown += Shown(r);
-             return shown + "\n";
+             const WindowLayout& l = m_layout;
+             return Shown(l.StdList) + Shown(l.CatList) + Shown(l.TmpList) + Shown(l.EditorBox) +
+                    Shown(l.MacroFrame) + Shown(l.File1) + Shown(l.MoveBox) + "\n";
          }},
         {"browse", Shown([&](auto address) { RunBrowser(s, ui, address); })},
         {"page", Shown([&](auto page) { RunBrowser(s, ui, fs::path(page)); })},
-        {"looked-up",
-         [&](auto) { return OneLine(ui.LookedUp.at(0).value_or("(nothing)")) + "\n"; }},
+        {"looked-up", [&](auto) { return OneLine(ui.LookedUp.at(0).value()) + "\n"; }},
         {"document-program", Quiet([&](auto program) { ui.SetDocumentProgram(program); })},
         {"fail-starts", Quiet([&](auto) { ui.FailProgramStarts(); })},
         {"help-topic", Shown([&](auto topic) { ShowHelpTopic(s, ui, topic); })},
-        {"ShowHelpContents", Shown(ShowHelpContents)},
-        {"VisitHostWebsite", Shown(VisitHostWebsite)},
-        {"VisitMakerWebsite", Shown(VisitMakerWebsite)},
-        {"ExportCatalogue", Shown(ExportCatalogue)},
-        {"ToggleToolTips", Shown(ToggleToolTips)},
-        {"ToggleLargePrint", Shown(ToggleLargePrint)},
-        {"TogglePrintTwoColumns", Shown(TogglePrintTwoColumns)},
-        {"ToggleBoldFonts", Shown(ToggleBoldFonts)},
-        {"ToggleShowToolbar", Shown(ToggleShowToolbar)}};
+        {"ShowHelpContents", Shown([&](auto) { ShowHelpContents(s, ui); })},
+        {"VisitHostWebsite", Shown([&](auto) { VisitHostWebsite(s, ui); })},
+        {"VisitMakerWebsite", Shown([&](auto) { VisitMakerWebsite(s, ui); })},
+        {"ExportCatalogue", Shown([&](auto) { ExportCatalogue(s, ui); })},
+        {"ToggleToolTips", Shown([&](auto) { ToggleToolTips(s, ui); })},
+        {"ToggleLargePrint", Shown([&](auto) { ToggleLargePrint(s, ui); })},
+        {"TogglePrintTwoColumns", Shown([&](auto) { TogglePrintTwoColumns(s, ui); })},
+        {"ToggleBoldFonts", Shown([&](auto) { ToggleBoldFonts(s, ui); })},
+        {"ToggleShowToolbar", Shown([&](auto) { ToggleShowToolbar(s, ui); })}};
     ExpectStory("shell/" + GetParam() + ".txt", WithCommonSteps(*this, steps));
 }
 

@@ -5,6 +5,7 @@
 
 #include "support/data_folder.h"
 #include "support/golden.h"
+#include "support/transcript.h"
 
 #include <algorithm>
 #include <functional>
@@ -53,8 +54,8 @@ inline auto Quiet(std::function<void(std::string)> step)
     return [step](std::string argument) { return step(std::move(argument)), std::string(); };
 }
 
-// The steps every story may take besides its own: the user's answers and the files
-// laid down, "name|bytes" for a file's bytes.
+// The steps every story may take besides its own: the user's answers, and the files
+// laid down, "name|bytes" for a file's bytes, and read.
 inline Steps WithCommonSteps(Workspace& w, Steps steps)
 {
     const auto split = [](const std::string& a) {
@@ -78,6 +79,7 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
                             fs::copy_options::overwrite_existing);
           })},
          {"folder", Quiet([&w](auto name) { fs::create_directories(w.folder.File(name)); })},
+         {"read", [&w](auto name) { return OneLine(w.folder.Read(name)) + "\n"; }},
          {"remove", Quiet([&w](auto name) { fs::remove_all(w.folder.File(name)); })},
          {"empty-folder", Quiet([&w](auto) {
               for (const auto& file : fs::directory_iterator(w.folder.Path()))
