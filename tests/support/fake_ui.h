@@ -12,17 +12,14 @@ namespace pantrix::testing {
 
 struct PrintedLine
 {
-    std::string Text;
-    std::string Face;
+    std::string Text, Face;
     int Points = 0;
     bool Bold = false;
 };
 
 struct InputRequest
 {
-    std::string Prompt;
-    std::string Title;
-    std::string DefaultText;
+    std::string Prompt, Title, DefaultText;
 };
 
 // The next scripted answer; with none left the test fails, naming what was asked.

@@ -6,10 +6,9 @@
 
 namespace pantrix::testing {
 
-// One line for each message, dialog, printed line, job end, clipboard text and
-// started program, in kinds of event, with the data folder written as "DATA/".
-// The events are then forgotten, so the next call tells only what came after;
-// the clipboard is told while it holds a text.
+// A line for each message, dialog, printed line, job end and started program, in
+// kinds of event, and the clipboard while it holds a text; the data folder is
+// written "DATA/". The events are then forgotten, so the next call tells what came after.
 std::string TakeTranscript(FakeUi& ui, const std::filesystem::path& dataFolder);
 
 // The files under a folder, sorted, each with its bytes unless told not to; a
