@@ -73,11 +73,14 @@ void RecordFileTarget(std::string_view bytes)
         const std::string added = ItemRecord("Dairy", "Milk").substr(0, length);
         Check(file.Append(added).ok() && kScratch.Read(name) == whole + added,
               "an append keeps the whole records and drops the trailing part");
+        Check(file.WriteRecord(whole.size() / length + 3, added).ok() &&
+                  kScratch.Read(name) == whole + added + std::string(length, '\0') + added,
+              "a record written past the end follows NULs");
     }
     MainScreenState s = kScratch.State();
     testing::FakeUi ui;
     LoadCategoryList(s, ui);
-    Check(s.Catalogue.CatList.size() == split / kCategoryRecordLength + 1,
+    Check(s.Catalogue.CatList.size() == split / kCategoryRecordLength + 3,
           "every category is listed");
 }
 
@@ -241,14 +244,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 // Weak, so that libFuzzer's own main takes its place in the fuzz programs.
 [[gnu::weak]] int main(int argc, char** argv)
 {
-    std::set<fs::path> inputs;
     for (int i = 1; i < argc; ++i)
         for (const auto& entry : fs::directory_iterator(argv[i]))
-            if (!entry.path().filename().native().starts_with('.'))
-                inputs.insert(entry.path());
-    for (const fs::path& input : inputs) {
-        std::cerr << input.string() << std::endl; // an input that ends the run is named
-        std::ifstream in(input, std::ios::binary);
-        kTargets.at(PANTRIX_FUZZ_TARGET)(std::string(std::istreambuf_iterator<char>(in), {}));
-    }
+            if (!entry.path().filename().native().starts_with('.')) {
+                std::cerr << entry.path().string() << std::endl; // an input ending the run is named
+                std::ifstream in(entry.path(), std::ios::binary);
+                kTargets.at(PANTRIX_FUZZ_TARGET)(
+                    std::string(std::istreambuf_iterator<char>(in), {}));
+            }
 }
