@@ -76,6 +76,7 @@ struct SavePath
     Step Save;             // runs with the faults
     bool Together = false; // the watched files are one thing: all old or all new
 };
+void PrintTo(const SavePath& path, std::ostream* out) { *out << path.Name; }
 
 // clang-format off
 const std::vector<SavePath> kSavePaths = {
