@@ -119,6 +119,8 @@ void ChangePageLength(MainScreenState& s, Ui& ui, int step, const char* title)
     if (Status written = StoreSettings(s); !written) {
         s.Settings.PageLengthOffset = before;
         return ShowFailure(ui, written);
+    } else if (!written.durable()) {
+        ShowFailure(ui, written); // kept, but a power cut may still take it back
     }
     ui.ShowMessage(Information(
         "Page length is offset from default by " + std::to_string(offset) + " lines.", title));
