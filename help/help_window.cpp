@@ -14,13 +14,6 @@
 #include <QToolBar>
 #include <filesystem>
 
-// Outside any namespace, as the resource's loader is named there; calling it
-// also keeps the pictures in a program linked from the static library.
-static void LoadIconPictures()
-{
-    Q_INIT_RESOURCE(pantrix_help_icon);
-}
-
 namespace pantrix {
 namespace {
 
@@ -282,15 +275,6 @@ QUrl EnterPageFolder(const QByteArray& page, const QString& anchor)
     if (!anchor.isEmpty())
         url.setFragment(anchor);
     return url;
-}
-
-QIcon HelpViewerIcon()
-{
-    LoadIconPictures();
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/pantrix.png").arg(size), QSize(size, size));
-    return icon;
 }
 
 } // namespace pantrix

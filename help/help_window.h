@@ -4,7 +4,6 @@
 
 #include "help/help_arguments.h"
 
-#include <QIcon>
 #include <QMainWindow>
 #include <QTextBrowser>
 
@@ -53,8 +52,5 @@ private:
 // folder name may have; relative names keep the folder's bytes out of Qt, and
 // the pages a help page links to are found beside it the same way.
 QUrl EnterPageFolder(const QByteArray& page, const QString& anchor);
-
-// Pantrix's own icon, compiled into the viewer in the sizes a desktop asks for.
-QIcon HelpViewerIcon();
 
 } // namespace pantrix

@@ -1,5 +1,6 @@
 // pantrix-help: shows the Pantrix! help pages. Pantrix! starts it from Help,
 // Contents (F1) and from the page style window, with eight arguments.
+#include "app/program_icon.h"
 #include "help/help_arguments.h"
 #include "help/help_window.h"
 
@@ -22,8 +23,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix-help"));
-    QApplication::setWindowIcon(HelpViewerIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral(PANTRIX_APP_ID));
+    UseProgramIcon();
 
     // Read after Qt has taken its own options out, as the bytes that were given.
     const std::vector<QByteArray> given(argv + 1, argv + argc);

@@ -53,7 +53,7 @@ private slots:
         testing::Workspace w;
         UseProgramIcon();
         MainScreen window(w.s, w.ui);
-        for (const QIcon& icon : {window.windowIcon(), HelpViewerIcon()})
+        for (const QIcon& icon : {window.windowIcon(), ProgramIcon()})
             for (const int size : {16, 24, 32, 48, 64, 128, 256})
                 QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
         window.StartUp();
