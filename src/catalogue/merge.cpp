@@ -23,11 +23,18 @@ fs::path In(const fs::path& folder, std::string_view name)
     return folder / std::string(name);
 }
 
-// The records of `newFile` that no record of `listFile` equals byte for byte.
-// New records are not compared with each other, so a repeat inside the new file
-// is kept. Sought again after a merge, nothing is missing.
-Result<std::string> MissingRecords(const fs::path& listFile, const fs::path& newFile,
-                                   std::size_t length)
+// One catalogue file's whole records, and the records of its ".new" twin that
+// none of them equals byte for byte. New records are not compared with each
+// other, so a repeat inside the new file is kept. Sought again after a merge,
+// nothing is missing.
+struct Addition
+{
+    std::string Present;
+    std::string Missing;
+};
+
+Result<Addition> MissingRecords(const fs::path& listFile, const fs::path& newFile,
+                                std::size_t length)
 {
     auto present = RecordFile(listFile, length).ReadAll();
     if (!present)
@@ -43,7 +50,7 @@ Result<std::string> MissingRecords(const fs::path& listFile, const fs::path& new
     for (std::size_t i = 0; i < incoming.value().Count(); ++i)
         if (!known.contains(incoming.value().At(i)))
             missing += incoming.value().At(i);
-    return missing;
+    return Addition{std::string(present.value().WholeRecords()), std::move(missing)};
 }
 
 // The catalogue's two files after a merge or a take of the new files.
@@ -74,33 +81,6 @@ Status PutInPlace(const fs::path& folder, const Result<Catalogue>& catalogue)
         ReplaceFilesTogether(In(folder, kItemFile), catalogue.value().Items,
                              In(folder, kCategoryFile), catalogue.value().Categories);
     return replaced ? RemoveNewFiles(folder, replaced) : replaced;
-}
-
-// The old records of each file, followed by the new ones they lack; empty
-// when the new files add nothing.
-Result<Catalogue> Missing(const fs::path& folder)
-{
-    auto categories = MissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile),
-                                     kCategoryRecordLength);
-    if (!categories)
-        return categories.status();
-    auto items = MissingRecords(In(folder, kItemFile), In(folder, kItemNewFile), kItemRecordLength);
-    if (!items)
-        return items.status();
-    return Catalogue{std::move(categories.value()), std::move(items.value())};
-}
-
-Result<Catalogue> Merged(const fs::path& folder, Catalogue missing)
-{
-    for (auto [file, length, added] :
-         {std::tuple(kCategoryFile, kCategoryRecordLength, &missing.Categories),
-          std::tuple(kItemFile, kItemRecordLength, &missing.Items)}) {
-        auto present = RecordFile(In(folder, file), length).ReadAll();
-        if (!present)
-            return present.status();
-        added->insert(0, present.value().WholeRecords());
-    }
-    return missing;
 }
 
 // The items are the only catalogue delivered, so they are still taken; the
@@ -188,16 +168,22 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     // no category.
     if (std::error_code error; !fs::exists(In(folder, kCategoryNewFile), error))
         return DropNewFiles(folder);
-    auto missing = Missing(folder);
-    if (!missing)
-        return missing.status();
+    auto categories = MissingRecords(In(folder, kCategoryFile), In(folder, kCategoryNewFile),
+                                     kCategoryRecordLength);
+    if (!categories)
+        return categories.status();
+    auto items = MissingRecords(In(folder, kItemFile), In(folder, kItemNewFile), kItemRecordLength);
+    if (!items)
+        return items.status();
+    const Addition& c = categories.value();
+    const Addition& i = items.value();
     // New files that add nothing are what a merge stopped after putting its
     // files in place leaves: it is finished without asking again.
-    if (missing.value().Categories.empty() && missing.value().Items.empty())
+    if (c.Missing.empty() && i.Missing.empty())
         return RemoveNewFiles(folder, Status::Ok());
     const bool merge =
         mode == MergeMode::Import || ui.ShowMessage(kUpgradeQuestion) == MessageAnswer::Yes;
-    return merge ? PutInPlace(folder, Merged(folder, std::move(missing.value())))
+    return merge ? PutInPlace(folder, Catalogue{c.Present + c.Missing, i.Present + i.Missing})
                  : DropNewFiles(folder);
 }
 
