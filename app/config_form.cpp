@@ -6,6 +6,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QEvent>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -312,7 +313,7 @@ void ConfigForm::ShowSample()
 void ConfigForm::ShowGraphic(PageGraphic graphic)
 {
     QLabel* box = m_graphics[Index(graphic)];
-    const QPixmap picture(ToQt(GraphicPath(m_state.Settings, graphic)));
+    const QPixmap picture(QFile::decodeName(GraphicPath(m_state.Settings, graphic).c_str()));
     if (picture.isNull())
         box->clear();
     else

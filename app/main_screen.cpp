@@ -1,5 +1,6 @@
 #include "app/main_screen.h"
 
+#include "app/code_page_guard.h"
 #include "app/name_list_model.h"
 #include "app/pick_list.h"
 #include "app/splash.h"
@@ -219,7 +220,7 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
     m_recipeModel = new NameListModel(
         [this] { return m_state.Recipes.Files.size(); },
         [this](std::size_t row) -> const std::string& { return m_state.Recipes.Files[row].Name; },
-        this);
+        this, FromSeam);
     m_file1->setModel(m_recipeModel);
     connect(m_file1, &PickList::Picked, this, &MainScreen::File1_Click);
     layout->addWidget(label);
@@ -235,6 +236,7 @@ void MainScreen::BuildEditorBox(QWidget* area)
     m_editorBox->setToolTip(
         QStringLiteral("Type recipe instructions here (right-click to cut & paste)"));
     m_editorBox->setTabChangesFocus(true); // Tab leaves the box, as in the other controls
+    CodePageGuard::Guard(m_editorBox);
     connect(m_editorBox, &QPlainTextEdit::textChanged, this, &MainScreen::EditorBox_Change);
     m_editorBox->hide();
 }
@@ -369,12 +371,12 @@ void MainScreen::StartUp()
 // installation is merged; the main window shows when it goes.
 void MainScreen::ShowSplash()
 {
-    PX_QF_Splash splash(ToQt(m_state.HostName));
+    PX_QF_Splash splash(FromSeam(m_state.HostName));
     connect(&splash, &PX_QF_Splash::Unloaded, this, &QWidget::show);
     splash.show();
     hide();
     SetHost(m_state);
-    setWindowTitle(ToQt(m_state.Caption));
+    setWindowTitle(FromSeam(m_state.Caption));
     MergeDeliveredCatalogue(m_state, m_ui);
     m_ui.Wait(std::chrono::seconds(2));
     splash.close();
@@ -444,9 +446,9 @@ void MainScreen::RememberGeometry()
 
 void MainScreen::Render()
 {
-    setWindowTitle(ToQt(m_state.Caption));
-    m_recipePanel->setText(ToQt(m_state.RecipePanel));
-    m_listPanel->setText(ToQt(m_state.ListPanel));
+    setWindowTitle(FromSeam(m_state.Caption));
+    m_recipePanel->setText(FromSeam(m_state.RecipePanel));
+    m_listPanel->setText(FromSeam(m_state.ListPanel));
     RenderDate();
     RenderMenus();
     RenderToolbar();
@@ -457,7 +459,7 @@ void MainScreen::RenderTodaysList()
 {
     m_tmpModel->Refresh();
     m_tmpList->ShowCurrent(m_state.List.Current);
-    m_listPanel->setText(ToQt(m_state.ListPanel));
+    m_listPanel->setText(FromSeam(m_state.ListPanel));
 }
 
 void MainScreen::RenderCatalogue(Categories categories)
@@ -530,7 +532,7 @@ void MainScreen::RenderRecipes(RecipeList list)
         const QSignalBlocker quiet(m_editorBox); // the program's own load is no edit
         m_editorBox->setPlainText(ToEditorText(m_editorShown));
     }
-    m_recipePanel->setText(ToQt(m_state.RecipePanel));
+    m_recipePanel->setText(FromSeam(m_state.RecipePanel));
     RenderMenus();
 }
 

@@ -206,7 +206,7 @@ void MainScreen::CatList_Click(int row)
 void MainScreen::StdList_Click(int row)
 {
     SelectItem(m_state, static_cast<std::size_t>(row));
-    m_listPanel->setText(ToQt(m_state.ListPanel));
+    m_listPanel->setText(FromSeam(m_state.ListPanel));
 }
 
 void MainScreen::StdList_DblClick()

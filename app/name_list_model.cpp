@@ -4,8 +4,9 @@
 
 namespace pantrix {
 
-NameListModel::NameListModel(Count count, NameAt nameAt, QObject* parent)
-    : QAbstractListModel(parent), m_count(std::move(count)), m_nameAt(std::move(nameAt))
+NameListModel::NameListModel(Count count, NameAt nameAt, QObject* parent, Shown shown)
+    : QAbstractListModel(parent), m_count(std::move(count)), m_nameAt(std::move(nameAt)),
+      m_shown(shown ? shown : ToQt)
 {
 }
 
@@ -31,7 +32,7 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() ||
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return ToQt(m_nameAt(static_cast<std::size_t>(index.row())));
+    return m_shown(m_nameAt(static_cast<std::size_t>(index.row())));
 }
 
 } // namespace pantrix

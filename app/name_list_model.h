@@ -16,8 +16,11 @@ class NameListModel final : public QAbstractListModel
 public:
     using Count = std::function<std::size_t()>;
     using NameAt = std::function<const std::string&(std::size_t)>;
+    using Shown = QString (*)(const std::string&);
 
-    NameListModel(Count count, NameAt nameAt, QObject* parent);
+    // `shown` converts a name for the screen: Windows-1252 catalogue names by
+    // default, UTF-8 for file names.
+    NameListModel(Count count, NameAt nameAt, QObject* parent, Shown shown = nullptr);
     NameListModel(const std::vector<std::string>& names, QObject* parent);
 
     // The names have changed; the views read them again.
@@ -29,6 +32,7 @@ public:
 private:
     Count m_count;
     NameAt m_nameAt;
+    Shown m_shown;
 };
 
 } // namespace pantrix

@@ -1,5 +1,6 @@
 #include "app/qt_ui.h"
 
+#include "app/code_page_guard.h"
 #include "app/text_bridge.h"
 
 #include <QApplication>
@@ -78,7 +79,7 @@ MessageAnswer AnswerOf(int button, MessageButtons buttons)
 // The program keeps CR LF line breaks in its texts.
 QString DisplayText(const std::string& text)
 {
-    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return FromSeam(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QString FilterText(const std::vector<FileFilter>& filters)
@@ -86,8 +87,8 @@ QString FilterText(const std::vector<FileFilter>& filters)
     QStringList parts;
     // Patterns of one entry are parted by ";" in the program, by spaces in Qt.
     for (const auto& filter : filters)
-        parts << ToQt(filter.Description) + QStringLiteral(" (") +
-                     ToQt(filter.Pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+        parts << FromSeam(filter.Description) + QStringLiteral(" (") +
+                     FromSeam(filter.Pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                      QStringLiteral(")");
     return parts.join(QStringLiteral(";;"));
 }
@@ -96,7 +97,7 @@ QString FilterText(const std::vector<FileFilter>& filters)
 // any other text is one argument whole, so an address with spaces stays whole.
 QStringList Arguments(const std::string& parameters)
 {
-    const QString text = ToQt(parameters).trimmed();
+    const QString text = FromSeam(parameters).trimmed();
     if (text.isEmpty())
         return {};
     static const QRegularExpression quotedParts(QStringLiteral("^(\"[^\"]*\"\\s*)+$"));
@@ -181,10 +182,10 @@ QtUi::~QtUi()
 
 MessageAnswer QtUi::ShowMessage(const Message& message)
 {
-    QMessageBox box(QtIcon(message.Icon), ToQt(message.Title), DisplayText(message.Text),
+    QMessageBox box(QtIcon(message.Icon), FromSeam(message.Title), DisplayText(message.Text),
                     QtButtons(message.Buttons), m_parent);
     box.setDefaultButton(QtButton(message.DefaultButton));
-    box.setAccessibleName(ToQt(message.Title));
+    box.setAccessibleName(FromSeam(message.Title));
     // A question asked while only the splash shows must not end up behind it.
     if (!m_parent || !m_parent->isVisible())
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -192,24 +193,27 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
     return AnswerOf(box.exec(), message.Buttons);
 }
 
-// Each character of the program's text is one character in the box, so the
-// box's limit is the program's.
+// A box for the code page takes only characters of one byte each, so the box's
+// limit is the program's.
 std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
-                           const std::string& defaultText, std::size_t maxLength)
+                           const std::string& defaultText, std::size_t maxLength,
+                           InputCharacters characters)
 {
     QInputDialog dialog(m_parent);
-    dialog.setWindowTitle(ToQt(title));
-    dialog.setAccessibleName(ToQt(title));
+    dialog.setWindowTitle(FromSeam(title));
+    dialog.setAccessibleName(FromSeam(title));
     dialog.setLabelText(DisplayText(prompt));
-    dialog.setTextValue(ToQt(defaultText));
+    dialog.setTextValue(FromSeam(defaultText));
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
         const int limit = static_cast<int>(std::min<std::size_t>(maxLength, 32767));
         if (limit > 0)
             edit->setMaxLength(limit);
         FitWidth(edit, limit > 0 ? limit : kLongestEntry);
+        if (characters == InputCharacters::CodePage)
+            CodePageGuard::Guard(edit);
     }
     const NormalPointerWhileAsking pointer;
-    return dialog.exec() == QDialog::Accepted ? FromQt(dialog.textValue()) : std::string();
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)
@@ -220,21 +224,21 @@ std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, boo
     while (!folder.empty() && !std::filesystem::is_directory(folder, ignored) &&
            folder != folder.parent_path())
         folder = folder.parent_path();
-    QFileDialog dialog(m_parent, ToQt(request.Title), QFile::decodeName(folder.c_str()),
+    QFileDialog dialog(m_parent, FromSeam(request.Title), QFile::decodeName(folder.c_str()),
                        FilterText(request.Filters));
-    dialog.setAccessibleName(ToQt(request.Title));
+    dialog.setAccessibleName(FromSeam(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A name that does not exist yet may be typed; the command decides what it means.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(ToQt(request.PresetName));
+    dialog.selectFile(FromSeam(request.PresetName));
     const NormalPointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     // The path keeps the file system's own bytes; only the name is shown.
     const std::filesystem::path chosen(
         QFile::encodeName(dialog.selectedFiles().first()).toStdString());
-    return ChosenFile{chosen, FromUtf8(chosen.filename().native())};
+    return ChosenFile{chosen, chosen.filename().native()};
 }
 
 std::optional<ChosenFile> QtUi::FileOpenDialog(const FileDialogRequest& request)
@@ -259,7 +263,7 @@ std::optional<long> QtUi::ColourDialog(long initial)
 
 std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
 {
-    QFont start(ToQt(initial.Face));
+    QFont start(FromSeam(initial.Face));
     if (initial.Points > 0)
         start.setPointSizeF(initial.Points);
     bool accepted = false;
@@ -267,14 +271,14 @@ std::optional<FontChoice> QtUi::FontDialog(const FontChoice& initial)
     const QFont font = QFontDialog::getFont(&accepted, start, m_parent);
     if (!accepted)
         return std::nullopt;
-    return FontChoice{FromQt(font.family()), static_cast<float>(font.pointSizeF())};
+    return FontChoice{font.family().toStdString(), static_cast<float>(font.pointSizeF())};
 }
 
 Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)
 {
     if (!m_painter && m_printFile.isEmpty() && QPrinterInfo::defaultPrinter().isNull())
         return Status::Failure("No printer is installed.");
-    m_fontFace = ToQt(face);
+    m_fontFace = FromSeam(face);
     m_fontPoints = points;
     m_fontBold = bold;
     if (m_painter) {
@@ -308,7 +312,7 @@ Status QtUi::BeginJobIfNeeded()
         return Status::Failure("The printer could not be started.");
     }
     m_printY = 0;
-    return PrinterSetFont(FromQt(m_fontFace), m_fontPoints, m_fontBold);
+    return PrinterSetFont(m_fontFace.toStdString(), m_fontPoints, m_fontBold);
 }
 
 Status QtUi::PrintLine(const std::string& line)
@@ -324,7 +328,7 @@ Status QtUi::PrintLine(const std::string& line)
             return Status::Failure("The printer did not take a new page.");
         m_printY = 0;
     }
-    m_painter->drawText(0, m_printY + metrics.ascent(), ToQt(line));
+    m_painter->drawText(0, m_printY + metrics.ascent(), FromSeam(line));
     m_printY += metrics.height();
     return Status::Ok();
 }
@@ -351,7 +355,7 @@ void QtUi::ClipboardClear()
 
 void QtUi::ClipboardSetText(const std::string& text)
 {
-    QGuiApplication::clipboard()->setText(ToQt(text));
+    QGuiApplication::clipboard()->setText(FromSeam(text));
 }
 
 std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem::path& document)

@@ -28,7 +28,8 @@ public:
 
     MessageAnswer ShowMessage(const Message& message) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText, std::size_t maxLength = 0) override;
+                         const std::string& defaultText, std::size_t maxLength = 0,
+                         InputCharacters characters = InputCharacters::CodePage) override;
     std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override;
     std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) override;
     std::optional<long> ColourDialog(long initial) override;

@@ -1,5 +1,6 @@
-// The program holds single-byte text; Qt holds Unicode. These convert at the
-// boundary, and nowhere else.
+// The program's files hold single-byte text; Qt holds Unicode. These convert at
+// the boundary, and nowhere else: ToQt and FromQt for the Windows-1252 text of
+// the state, FromSeam for the UTF-8 text of the Ui seam, names and panels.
 #pragma once
 
 #include "text/cp1252.h"
@@ -12,6 +13,11 @@ namespace pantrix {
 inline QString ToQt(const std::string& cp1252)
 {
     return QString::fromStdString(ToUtf8(cp1252));
+}
+
+inline QString FromSeam(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
 }
 
 inline std::string FromQt(const QString& text)

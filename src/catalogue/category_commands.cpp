@@ -5,6 +5,7 @@
 #include "lists/list_commands.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 
@@ -38,7 +39,7 @@ void ShowNoCategory(MainScreenState& s)
 void NewCategory(MainScreenState& s, Ui& ui)
 {
     const std::string answer =
-        ui.InputBox("New category name..." + kLengthNote, "New Category", "", kNameWidth);
+        FromUtf8(ui.InputBox("New category name..." + kLengthNote, "New Category", "", kNameWidth));
     if (answer.empty())
         return;
     auto categories = CategoryFile(s).ReadAll();
@@ -58,8 +59,9 @@ void EditCategory(MainScreenState& s, Ui& ui)
 {
     if (!CategoryPicked(s, ui, "Please pick a category to edit."))
         return;
-    const std::string answer = ui.InputBox("Change category name..." + kLengthNote, "New Category",
-                                           s.Catalogue.CatEdit, kNameWidth);
+    const std::string answer =
+        FromUtf8(ui.InputBox("Change category name..." + kLengthNote, "New Category",
+                             ToUtf8(s.Catalogue.CatEdit), kNameWidth));
     if (answer.empty())
         return;
     auto categories = CategoryFile(s).ReadAll();
@@ -92,7 +94,7 @@ void DeleteCategory(MainScreenState& s, Ui& ui)
 {
     if (!CategoryPicked(s, ui, "Please pick a category to delete."))
         return;
-    const std::string name(Trim(s.Catalogue.CatEdit));
+    const std::string name = ToUtf8(Trim(s.Catalogue.CatEdit));
     if (!Confirmed(ui, Question("Delete Category: " + name + " ?", "Confirm")))
         return;
     const Message second{

@@ -5,6 +5,7 @@
 #include "lists/list_commands.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 
@@ -33,9 +34,10 @@ void NewItem(MainScreenState& s, Ui& ui)
             Information("Please pick a category, then add an item to it.", "Nothing to do!"));
         return;
     }
-    const std::string answer =
-        ui.InputBox("New item for category: " + CategoryRecord(s.Catalogue.CatEdit) + kLengthNote,
-                    "New item", "", kNameWidth);
+    const std::string answer = FromUtf8(
+        ui.InputBox("New item for category: " + ToUtf8(CategoryRecord(s.Catalogue.CatEdit)) +
+                        kLengthNote,
+                    "New item", "", kNameWidth));
     if (Trim(answer).empty())
         return;
     const std::string record = ItemRecord(s.Catalogue.CatEdit, answer);
@@ -66,8 +68,8 @@ void EditItem(MainScreenState& s)
 void ChangeItemName(MainScreenState& s, Ui& ui)
 {
     const std::string oldName(Trim(s.Catalogue.StdEdit));
-    const std::string answer =
-        ui.InputBox("Change item name..." + kLengthNote, "Change Name", oldName, kNameWidth);
+    const std::string answer = FromUtf8(
+        ui.InputBox("Change item name..." + kLengthNote, "Change Name", ToUtf8(oldName), kNameWidth));
     if (answer.empty())
         return;
     auto items = ItemFile(s).ReadAll();
@@ -110,8 +112,8 @@ void DeleteItem(MainScreenState& s, Ui& ui)
             Information("Please pick an item (on the left) to delete.", "Nothing to do!"));
         return;
     }
-    if (!Confirmed(ui, Question("Delete Item: " + std::string(Trim(s.Catalogue.CatEdit)) + " " +
-                                    std::string(Trim(s.Catalogue.StdEdit)) + " ?",
+    if (!Confirmed(ui, Question("Delete Item: " + ToUtf8(Trim(s.Catalogue.CatEdit)) + " " +
+                                    ToUtf8(Trim(s.Catalogue.StdEdit)) + " ?",
                                 "Confirm")))
         return;
     auto items = ItemFile(s).ReadAll();

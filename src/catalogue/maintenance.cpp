@@ -5,6 +5,7 @@
 #include "lists/list_commands.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 
@@ -73,7 +74,7 @@ void ShowDataInformation(MainScreenState& s, Ui& ui)
     ui.ShowMessage(Information("You have " + std::to_string(categories.value().Count()) +
                                    " categories with a total of " +
                                    std::to_string(items.value().Count()) + " unique line items!" +
-                                   kCrLf + kCrLf + "The data files are in folder " + s.DataPath,
+                                   kCrLf + kCrLf + "The data files are in folder " + ShownName(s.DataPath),
                                "Your Pantrix Data..."));
 }
 

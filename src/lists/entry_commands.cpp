@@ -4,6 +4,7 @@
 #include "lists/todays_list.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 
 namespace pantrix {
 namespace {
@@ -33,9 +34,9 @@ void AddFromCatalogue(MainScreenState& s, Ui&)
 
 void AddOneTimeItem(MainScreenState& s, Ui& ui)
 {
-    const std::string answer =
+    const std::string answer = FromUtf8(
         ui.InputBox("Special item...\r\n\r\n(maximum length of item limited to 30 characters)",
-                    "One-time item", "", kOneTimeItemWidth);
+                    "One-time item", "", kOneTimeItemWidth));
     if (answer.empty())
         return;
     const std::string text = OneTimeEntryText(answer);
@@ -60,8 +61,9 @@ void ModifyCurrentEntry(MainScreenState& s, Ui& ui)
     auto& list = s.List;
     if (!list.Current || *list.Current >= list.Entries.size())
         return;
-    const std::string answer = ui.InputBox("Modify item...", "Make changes",
-                                           list.Entries[*list.Current].Text, kModifiedEntryWidth);
+    const std::string answer =
+        FromUtf8(ui.InputBox("Modify item...", "Make changes",
+                             ToUtf8(list.Entries[*list.Current].Text), kModifiedEntryWidth));
     if (answer.empty())
         return;
     list.Entries.erase(list.Entries.begin() + static_cast<std::ptrdiff_t>(*list.Current));

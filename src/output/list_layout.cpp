@@ -1,5 +1,6 @@
 #include "output/list_layout.h"
 
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 
@@ -104,8 +105,8 @@ std::string LayoutText(std::string_view listName, const Date& date,
                        const std::vector<ListEntry>& entries, Columns columns)
 {
     std::vector<std::string> lines = HeaderLines(listName, date);
-    for (LayoutLine& line : LayoutBody(entries, columns))
-        lines.push_back(std::move(line.Text));
+    for (const LayoutLine& line : LayoutBody(entries, columns))
+        lines.push_back(ToUtf8(line.Text));
     std::string text = JoinLines(lines);
     text.resize(text.size() - kCrLf.size());
     return text;

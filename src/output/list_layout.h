@@ -52,7 +52,8 @@ enum class Columns
 // The lines after the header, in order.
 std::vector<LayoutLine> LayoutBody(const std::vector<ListEntry>& entries, Columns columns);
 
-// Header and body joined by CR LF, with no line end after the last line.
+// Header and body joined by CR LF, with no line end after the last line, as UTF-8
+// for the clipboard.
 std::string LayoutText(std::string_view listName, const Date& date,
                        const std::vector<ListEntry>& entries, Columns columns);
 

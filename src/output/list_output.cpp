@@ -6,6 +6,7 @@
 #include "settings/settings_record.h"
 #include "shell/options.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 
 #include <algorithm>
 #include <limits>
@@ -95,11 +96,11 @@ void PrintBody(PagePrinter& printer, const std::vector<LayoutLine>& body, bool w
             break;
         case LineKind::Category:
             if (withCategories)
-                printer.Line(line.Text);
+                printer.Line(ToUtf8(line.Text));
             break;
         case LineKind::Spacer:
         case LineKind::Entries:
-            printer.Line(line.Text);
+            printer.Line(ToUtf8(line.Text));
             printer.Count(1);
             printer.CheckPage();
             break;

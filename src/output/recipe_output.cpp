@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 
 namespace pantrix {
@@ -70,7 +71,7 @@ void CopyRecipeNotesToClipboard(MainScreenState& s, Ui& ui)
     if (!text)
         return ShowFailure(ui, text.status());
     ui.ClipboardClear();
-    ui.ClipboardSetText(text.value());
+    ui.ClipboardSetText(ToUtf8(text.value()));
 }
 
 } // namespace pantrix

@@ -1,6 +1,7 @@
 #include "output/simple_print.h"
 
 #include "platform/ui.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ public:
         if (!m_pageOpen)
             OpenPage();
         if (!Failed())
-            Keep(m_ui.PrintLine(m_margin + pending));
+            Keep(m_ui.PrintLine(ToUtf8(m_margin + pending)));
         m_pageHasLine = true;
         if (end.EmptyAfter)
             Send(&Ui::PrintEmptyLine);

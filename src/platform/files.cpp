@@ -218,7 +218,15 @@ bool SameAsciiLetters(std::string_view a, std::string_view b)
 
 std::string ShownPath(const fs::path& path)
 {
-    return FromUtf8(path.native());
+    return ShownName(path.native());
+}
+
+fs::path FieldPath(std::string_view field)
+{
+    const auto first = field.find_first_not_of(' ');
+    const auto last = field.find_last_not_of(' ');
+    return first == std::string_view::npos ? fs::path()
+                                           : fs::path(ShownName(field.substr(first, last - first + 1)));
 }
 
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber)

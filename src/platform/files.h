@@ -77,10 +77,14 @@ void RemoveStaleTwins(const fs::path& folder);
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step
 
-// A path as the program's single-byte text shows it, in messages and panels. Only
-// this shown form is converted: the path itself keeps the bytes the system gave,
-// so a name with characters outside the code page still opens the same file.
+// A path as messages and panels show it (UTF-8). Only this shown form is
+// converted: the path itself keeps the bytes the system gave, so a name in any
+// script still opens the same file.
 std::string ShownPath(const fs::path& path);
+
+// The path a settings field names. The field holds the path's own bytes; one
+// written by an older program holds Windows-1252 text, read as such.
+fs::path FieldPath(std::string_view field);
 
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber);
 

@@ -1,7 +1,8 @@
 // The seam between the program's commands and the desktop: every dialog, the
 // printer, the clipboard, the shell, the mouse pointer and the clock. The window
 // implements it with Qt; tests implement it with a scripted fake. All text
-// crossing it is single-byte (Windows-1252), as the program holds it.
+// crossing it is UTF-8: commands convert the Windows-1252 text of their files
+// with ToUtf8 and FromUtf8 as it crosses.
 #pragma once
 
 #include "platform/status.h"
@@ -53,6 +54,14 @@ struct Message
     bool operator==(const Message&) const = default;
 };
 
+// What an input box may take: only the characters a Windows-1252 file can keep
+// (catalogue names, list entries), or every letter (names that become file names).
+enum class InputCharacters
+{
+    CodePage,
+    Any
+};
+
 struct FileFilter
 {
     std::string Description; // "Pantrix! lists (*.pxl)"
@@ -98,9 +107,11 @@ public:
     // Dialogs.
     virtual MessageAnswer ShowMessage(const Message& message) = 0;
     // The typed text; empty when cancelled. A box with a `maxLength` (0: none)
-    // stops taking characters there, so the user sees what will be kept.
+    // stops taking characters there, so the user sees what will be kept; a box for
+    // the code page refuses a character it has no byte for.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultText, std::size_t maxLength = 0) = 0;
+                                 const std::string& defaultText, std::size_t maxLength = 0,
+                                 InputCharacters characters = InputCharacters::CodePage) = 0;
     virtual std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<ChosenFile> FileSaveDialog(const FileDialogRequest& request) = 0;
     // Colours are 24-bit numbers with red in the low byte.

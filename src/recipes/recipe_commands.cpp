@@ -210,7 +210,8 @@ void OpenRecipe(MainScreenState& s, Ui& ui, std::size_t row)
 
 void NewRecipe(MainScreenState& s, Ui& ui)
 {
-    std::string answer = ui.InputBox(NamePrompt("New recipe name..."), "New Recipe", "");
+    std::string answer = ui.InputBox(NamePrompt("New recipe name..."), "New Recipe", "", 0,
+                                     InputCharacters::Any);
     const std::string name = NoIllegals(answer);
     if (name.empty() || !UsableName(ui, name))
         return;
@@ -231,7 +232,7 @@ void RenameRecipe(MainScreenState& s, Ui& ui)
         return;
     std::string answer =
         ui.InputBox(NamePrompt("New name for " + std::string(Trim(r.CurrentRecipe))), "New Name ",
-                    r.CurrentRecipe);
+                    r.CurrentRecipe, 0, InputCharacters::Any);
     const std::string name = NoIllegals(answer);
     if (name.empty() || !UsableName(ui, name))
         return;

@@ -20,11 +20,15 @@ fs::path WithExtension(const fs::path& base, std::string_view extension)
     return file;
 }
 
+// Names are ordered by their letters of the code page, as they always were;
+// letters beyond it order by their bytes.
 bool ListedBefore(const RecipeEntry& a, const RecipeEntry& b)
 {
-    if (LessNoCase(a.Name, b.Name))
+    const std::string x = FromUtf8(a.Name);
+    const std::string y = FromUtf8(b.Name);
+    if (LessNoCase(x, y))
         return true;
-    return !LessNoCase(b.Name, a.Name) && a.File.native() < b.File.native();
+    return !LessNoCase(y, x) && a.File.native() < b.File.native();
 }
 
 } // namespace
@@ -47,7 +51,7 @@ fs::path BaseOf(const RecipeEntry& entry)
 
 fs::path TypedBase(const fs::path& folder, std::string_view name)
 {
-    return folder / ToUtf8(name);
+    return folder / std::string(name);
 }
 
 NameFault CheckRecipeName(std::string_view name)
@@ -55,7 +59,7 @@ NameFault CheckRecipeName(std::string_view name)
     if (name.find_first_not_of('.') == std::string_view::npos ||
         name.find('\0') != std::string_view::npos)
         return NameFault::NotAFileName;
-    if (ToUtf8(name).size() + kIngredientExtension.size() > kLongestFileName)
+    if (name.size() + kIngredientExtension.size() > kLongestFileName)
         return NameFault::TooLong;
     return NameFault::None;
 }
@@ -108,7 +112,7 @@ std::vector<RecipeEntry> ListRecipes(const fs::path& folder, std::error_code& er
             continue;
         // ".rcp" alone, or after spaces only, names no recipe a user could type.
         const std::string shown =
-            FromUtf8(file.substr(0, file.size() - kIngredientExtension.size()));
+            ShownName(file.substr(0, file.size() - kIngredientExtension.size()));
         std::error_code unreadable; // an entry that cannot be examined is passed over
         if (!Trim(shown).empty() && it->is_regular_file(unreadable))
             recipes.push_back({it->path(), shown});

@@ -23,8 +23,8 @@ fs::path TextFile(const fs::path& base);
 // The base of a listed recipe: its own ".rcp" path without the extension, so a
 // file named outside the code page keeps its bytes.
 fs::path BaseOf(const RecipeEntry& entry);
-// The base of a name typed in the program (Windows-1252, made safe by
-// NoIllegals): a UTF-8 file name in the folder.
+// The base of a name typed in the program (UTF-8, made safe by NoIllegals): a
+// file name in the folder.
 fs::path TypedBase(const fs::path& folder, std::string_view name);
 
 enum class NameFault

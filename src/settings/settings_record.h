@@ -10,6 +10,8 @@ namespace pantrix {
 
 inline constexpr std::size_t kSettingsRecordLength = 2357;
 inline constexpr std::string_view kSettingsFileName = "px31.cfg";
+// The bytes a folder or picture field holds.
+inline constexpr std::size_t kPathFieldWidth = 200;
 
 // Text fields hold their bytes as read (padding included) or as last set; the
 // codec fits each to its width on writing. Numbers are decimal text. Reserved

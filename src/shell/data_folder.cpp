@@ -27,7 +27,7 @@ bool Exists(const fs::path& file)
 
 std::string DataPathText(const fs::path& folder)
 {
-    std::string text = ShownPath(folder);
+    std::string text = folder.native();
     if (text.empty() || text.back() != '/')
         text += '/';
     return text;

@@ -26,7 +26,7 @@ struct TodaysList
     std::optional<std::size_t> Current; // the entry the user works on
     std::string TmpEdit;                // the list's edit box
     fs::path File;                      // the list file it is read from and written to
-    std::string Name;                   // the file's name without folder and extension
+    std::string Name;                   // the file's name without folder and extension (UTF-8)
     bool ReadFailed = false;            // the file could not be read, so it is not written over
 };
 

@@ -1,5 +1,6 @@
 // The program-wide state owned by the main window. Commands change it; the window
-// shows it. Text is single-byte (Windows-1252) throughout.
+// shows it. Text kept in files is single-byte (Windows-1252); names that are file
+// names (recipes, lists) and the panels and caption that show them are UTF-8.
 #pragma once
 
 #include "platform/files.h"
@@ -35,7 +36,7 @@ enum class View
 struct MainScreenState
 {
     fs::path DataFolder;    // where the files are, as the file system names it
-    std::string DataPath;   // the same folder as text, ending in "/"
+    std::string DataPath;   // the folder's own bytes, ending in "/", as settings fields hold it
     fs::path ProgramFolder; // where the program and its help viewer are installed
     SettingsRecord Settings;
     CatalogueView Catalogue;

@@ -15,7 +15,7 @@ namespace pantrix {
 struct RecipeEntry
 {
     fs::path File;    // the ".rcp" file, full path, the file system's own bytes
-    std::string Name; // the file name without ".rcp", as shown (Windows-1252)
+    std::string Name; // the file name without ".rcp", as shown (UTF-8)
     bool operator==(const RecipeEntry&) const = default;
 };
 
@@ -26,7 +26,7 @@ struct RecipeView
     std::vector<RecipeEntry> Files;
     std::optional<std::size_t> Selected; // the row of the open recipe, if listed
 
-    std::string CurrentRecipe;  // the open recipe's name as shown; empty when none is open
+    std::string CurrentRecipe;  // the open recipe's name as shown (UTF-8); empty when none is open
     fs::path CurrentBase;       // its files without extension: CurrentBase + ".rcp" / ".txt"
     bool RecipeChanged = false; // the text was edited since it was loaded or saved
     std::string EditorText;     // the recipe text box, line breaks CR LF

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace pantrix {
 namespace {
@@ -26,6 +27,11 @@ void AppendUtf8(std::string& out, char32_t cp)
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp >= 0x10000) {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
     } else {
         out += static_cast<char>(0xE0 | (cp >> 12));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
@@ -47,9 +53,10 @@ char ByteOf(char32_t cp)
 // smaller one is an overlong form, which could smuggle "/" or NUL past a check.
 constexpr std::array<char32_t, 4> kSmallestOfLength = {0, 0x80, 0x800, 0x10000};
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; returns U+FFFD for a
-// malformed one (which then has no byte and becomes "?"): broken, overlong, a
-// surrogate half, or beyond the last code point.
+constexpr char32_t kMalformed = 0xFFFFFFFF;
+
+// Decodes one UTF-8 sequence at `pos`, advancing it; returns kMalformed for a
+// malformed one: broken, overlong, a surrogate half, or beyond the last code point.
 char32_t NextCodePoint(std::string_view s, std::size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(s[pos++]);
@@ -67,16 +74,22 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos)
         extra = 3;
         cp = lead & 0x07;
     } else {
-        return 0xFFFD;
+        return kMalformed;
     }
     for (int i = 0; i < extra; ++i) {
         if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80)
-            return 0xFFFD;
+            return kMalformed;
         cp = (cp << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
     }
     if (cp < kSmallestOfLength[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-        return 0xFFFD;
+        return kMalformed;
     return cp;
+}
+
+// Whether the code point has a byte of its own in the code page.
+bool InCodePage(char32_t cp)
+{
+    return cp != kMalformed && (ByteOf(cp) != '?' || cp == '?');
 }
 
 } // namespace
@@ -94,8 +107,69 @@ std::string FromUtf8(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();)
-        out += ByteOf(NextCodePoint(utf8, pos));
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, pos);
+        out += cp == kMalformed ? '?' : ByteOf(cp);
+    }
+    return out;
+}
+
+std::string OutsideCodePage(std::string_view utf8)
+{
+    std::string found;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        if (InCodePage(NextCodePoint(utf8, pos)))
+            continue;
+        const std::string_view character = utf8.substr(start, pos - start);
+        if (found.find(character) == std::string::npos)
+            found += found.empty() ? std::string(character) : " " + std::string(character);
+    }
+    return found;
+}
+
+std::string ShownName(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        if (NextCodePoint(bytes, pos) != kMalformed) {
+            out += bytes.substr(start, pos - start);
+            continue;
+        }
+        pos = start + 1;
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(bytes[start])));
+    }
+    return out;
+}
+
+std::string ToPageText(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, pos);
+        if (InCodePage(cp))
+            out += ByteOf(cp);
+        else if (cp != kMalformed)
+            out += "&#" + std::to_string(static_cast<std::uint32_t>(cp)) + ";";
+    }
+    return out;
+}
+
+std::string MapCodePage(std::string_view utf8, char (*map)(char))
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const char32_t cp = NextCodePoint(utf8, pos);
+        if (InCodePage(cp))
+            AppendUtf8(out, CodePointOf(static_cast<unsigned char>(map(ByteOf(cp)))));
+        else
+            out += utf8.substr(start, pos - start);
+    }
     return out;
 }
 

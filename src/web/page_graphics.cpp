@@ -67,7 +67,7 @@ std::string Copy(const PageGraphic& graphic, const fs::path& folder)
     const auto bytes = ReadWholeFile(graphic.Source);
     if (!bytes)
         return bytes.error();
-    const Status copied = WriteGenerated(folder / ToUtf8(graphic.Name), bytes.value());
+    const Status copied = WriteGenerated(folder / graphic.Name, bytes.value());
     if (!copied)
         return copied.error();
     return LooksLikePicture(bytes.value()) ? std::string() : graphic.Name + ": not a picture";
@@ -79,8 +79,8 @@ fs::path LocalPath(const MainScreenState& s, std::string_view path)
 {
     const std::string_view trimmed = Trim(path);
     if (!s.DataPath.empty() && trimmed.starts_with(s.DataPath))
-        return s.DataFolder / ToUtf8(trimmed.substr(s.DataPath.size()));
-    return s.DataFolder / ToUtf8(trimmed);
+        return s.DataFolder / FieldPath(trimmed.substr(s.DataPath.size()));
+    return s.DataFolder / FieldPath(trimmed);
 }
 
 std::vector<std::string> CopyPageGraphics(const MainScreenState& s, const fs::path& folder,
@@ -90,7 +90,7 @@ std::vector<std::string> CopyPageGraphics(const MainScreenState& s, const fs::pa
     for (const PageGraphic& graphic : PageGraphics(s, linkShown)) {
         // A graphic without a folder can only be one the user put beside the pages.
         std::string fault = graphic.Copied ? Copy(graphic, folder)
-                                           : Fault(graphic.Name, folder / ToUtf8(graphic.Name));
+                                           : Fault(graphic.Name, folder / graphic.Name);
         if (graphic.Shown && !fault.empty())
             problems.push_back(std::move(fault));
     }
@@ -114,6 +114,18 @@ bool LooksLikePicture(std::string_view bytes)
           std::string_view("\x89PNG\r\n\x1A\n"), std::string_view("BM")})
         if (bytes.starts_with(signature))
             return true;
+    return false;
+}
+
+bool PathFitsSettings(Ui& ui, std::string_view path)
+{
+    if (path.size() <= kPathFieldWidth)
+        return true;
+    ui.ShowMessage({"The name \"" + ShownName(path) + "\" is too long to be kept in the settings (" +
+                        std::to_string(kPathFieldWidth) +
+                        " bytes at most). Please choose a folder or file with a shorter path.",
+                    "Name too long", MessageIcon::Exclamation, MessageButtons::Ok,
+                    MessageAnswer::Ok});
     return false;
 }
 

@@ -36,4 +36,8 @@ std::vector<std::string> GraphicProblems(const MainScreenState& s);
 // Whether the bytes begin as a GIF, JPEG, PNG or BMP picture does.
 bool LooksLikePicture(std::string_view bytes);
 
+// Whether a folder or picture path (its bytes) fits its settings field; when it
+// does not, the user is told, since a path cut short would name another file.
+bool PathFitsSettings(Ui& ui, std::string_view path);
+
 } // namespace pantrix

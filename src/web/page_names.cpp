@@ -29,10 +29,7 @@ std::size_t LastSeparator(std::string_view path)
 
 std::string LowerCase(std::string_view text)
 {
-    std::string lower(text);
-    for (char& c : lower)
-        c = LowerByte(c);
-    return lower;
+    return MapCodePage(text, LowerByte);
 }
 
 std::string PageName(std::string_view recipe)
@@ -42,14 +39,14 @@ std::string PageName(std::string_view recipe)
 
 fs::path PageFile(const fs::path& folder, std::string_view recipe)
 {
-    return folder / ToUtf8(PageName(recipe));
+    return folder / PageName(recipe);
 }
 
 std::string GraphicName(std::string_view path)
 {
-    const std::string_view trimmed = Trim(path);
-    const std::size_t separator = LastSeparator(trimmed);
-    return LowerCase(separator == std::string_view::npos ? trimmed : trimmed.substr(separator + 1));
+    const std::string shown = ShownName(Trim(path));
+    const std::size_t separator = LastSeparator(shown);
+    return LowerCase(separator == std::string::npos ? shown : shown.substr(separator + 1));
 }
 
 bool HasFolder(std::string_view path)

@@ -10,16 +10,17 @@
 
 namespace pantrix {
 
-// Lower case of a Windows-1252 text, accented letters included.
+// Lower case of a UTF-8 name for the letters of Windows-1252, accented ones
+// included; other letters keep their case, as pages made before named them.
 std::string LowerCase(std::string_view text);
 
-// A recipe's page: its name in lower case and ".htm", as links name it. The file
-// is named in UTF-8, as the recipe's own files are.
+// A recipe's page: its name (UTF-8) in lower case and ".htm", as links name it.
 std::string PageName(std::string_view recipe);
 fs::path PageFile(const fs::path& folder, std::string_view recipe);
 
-// A graphic as pages beside their copies name it: the lower-cased text after the
-// last "/" or "\" of its trimmed path, or the whole text without a separator.
+// A graphic as pages beside their copies name it (UTF-8): the lower-cased text
+// after the last "/" or "\" of its trimmed settings field, or the whole text
+// without a separator.
 std::string GraphicName(std::string_view path);
 // Whether the path names a file in a folder, so that a copy can be made of it.
 bool HasFolder(std::string_view path);

@@ -5,6 +5,7 @@
 #include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/number.h"
+#include "web/page_graphics.h"
 #include "web/preview.h"
 
 #include <algorithm>
@@ -67,11 +68,6 @@ std::string GraphicDialogTitle(PageGraphic graphic)
     case PageGraphic::Back: break;
     }
     return "Select a background graphic...";
-}
-
-fs::path FolderPath(std::string_view text)
-{
-    return fs::path(ToUtf8(Trim(text)));
 }
 
 bool IsYes(std::string_view flag)
@@ -149,13 +145,20 @@ void PickFontColor(MainScreenState& s, Ui& ui, PageStyleView& view)
 void PickFont(MainScreenState& s, Ui& ui, PageStyleView& view)
 {
     const auto font =
-        ui.FontDialog({std::string(Trim(s.Settings.PageFontName)), view.Sample.Points});
+        ui.FontDialog({ToUtf8(Trim(s.Settings.PageFontName)), view.Sample.Points});
     if (!font)
         return;
-    view.Sample.Face = font->Face;
+    // The page names its font in Windows-1252, which has no letters for some names.
+    if (!OutsideCodePage(font->Face).empty())
+        return (void)ui.ShowMessage(Information("The font " + font->Face +
+                                                    " cannot be named in a web page. Please "
+                                                    "choose another font.",
+                                                "Font"));
+    const std::string face = FromUtf8(font->Face);
+    view.Sample.Face = face;
     view.Sample.Points = font->Points;
-    view.Sample.Caption = font->Face + " - " + PointsText(font->Points);
-    s.Settings.PageFontName = font->Face;
+    view.Sample.Caption = face + " - " + PointsText(font->Points);
+    s.Settings.PageFontName = face;
     if (const auto stored = FontSizeField(font->Points))
         s.Settings.PageFontSize = std::string(*stored);
 }
@@ -164,22 +167,24 @@ bool PickGraphic(MainScreenState& s, Ui& ui, PageGraphic graphic)
 {
     const auto chosen = ui.FileOpenDialog({GraphicDialogTitle(graphic),
                                            {{"graphic files", "*.gif;*.jpg;*.jpeg;*.bmp"}},
-                                           FolderPath(s.Settings.GraphicsFolder),
+                                           FieldPath(s.Settings.GraphicsFolder),
                                            ""});
     if (!chosen || chosen->FullPath.empty())
         return false;
     // The folder is what is left of the full path without the bare name, so it
     // ends in its separator, as the folder fields always do.
-    const std::string path = ShownPath(chosen->FullPath);
+    const std::string& path = chosen->FullPath.native();
+    if (!PathFitsSettings(ui, path))
+        return false;
     s.Settings.GraphicsFolder =
         path.substr(0, path.size() - std::min(path.size(), chosen->FileName.size()));
     s.Settings.*GraphicField(graphic) = path;
     return true;
 }
 
-std::string GraphicPath(const SettingsRecord& settings, PageGraphic graphic)
+fs::path GraphicPath(const SettingsRecord& settings, PageGraphic graphic)
 {
-    return std::string(Trim(settings.*GraphicField(graphic)));
+    return FieldPath(settings.*GraphicField(graphic));
 }
 
 void NarrowPage(PageStyleView& view)

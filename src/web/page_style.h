@@ -59,8 +59,8 @@ void PickFont(MainScreenState& s, Ui& ui, PageStyleView& view);
 // True when a graphic was chosen, so its picture is to be shown anew.
 bool PickGraphic(MainScreenState& s, Ui& ui, PageGraphic graphic);
 
-// The stored path of a graphic, trimmed.
-std::string GraphicPath(const SettingsRecord& settings, PageGraphic graphic);
+// The file a graphic's settings field names.
+fs::path GraphicPath(const SettingsRecord& settings, PageGraphic graphic);
 
 // "-" and "+": ten pixels at a time, with no bound either way.
 void NarrowPage(PageStyleView& view);

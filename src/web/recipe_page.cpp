@@ -1,6 +1,7 @@
 #include "web/recipe_page.h"
 
 #include "state/list_state.h"
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 #include "web/page_frame.h"
@@ -51,7 +52,7 @@ std::string RecipePage(const SettingsRecord& settings, std::string_view recipe,
                        std::string_view text, std::string_view ingredients)
 {
     std::string page = FrameHead(settings, CopiedGraphics(settings), "<p>");
-    page += Line("<tr><td><b>" + std::string(recipe) + "</b></td></tr>");
+    page += Line("<tr><td><b>" + ToPageText(recipe) + "</b></td></tr>");
     page += Line("<tr><td>&nbsp;</td></tr>");
     page += Line("<tr><td>" + TextToHtml(Trim(text)) + "</td></tr>");
     page += Line("</table>");

@@ -40,7 +40,10 @@ bool ChooseWebFolder(MainScreenState& s, Ui& ui, std::string presetName)
         ui.FileSaveDialog({"Save As...", {{"Web Pages", "*.htm"}}, start, std::move(presetName)});
     if (!chosen || chosen->FileName.empty())
         return false;
-    s.WebFolder = chosen->FullPath.parent_path();
+    const fs::path folder = chosen->FullPath.parent_path();
+    if (!PathFitsSettings(ui, DataPathText(folder)))
+        return false;
+    s.WebFolder = folder;
     s.Settings.WebPagesFolder = DataPathText(s.WebFolder);
     return true;
 }

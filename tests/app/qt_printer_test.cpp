@@ -21,7 +21,7 @@ private slots:
         ui.SetPrintFile(folder.filePath(QStringLiteral("job-%1.pdf")));
         QVERIFY(ui.PrinterSetFont("Courier New", 10, true).ok());
         for (int i = 1; i <= 120; ++i)
-            QVERIFY(ui.PrintLine("Line " + std::to_string(i) + " Caf\xE9").ok());
+            QVERIFY(ui.PrintLine("Line " + std::to_string(i) + " Café Борщ").ok());
         QVERIFY(ui.EndPrintJob().ok() && ui.PrintEmptyLine().ok() &&
                 ui.PrintLine("Second job").ok() && ui.EndPrintJob().ok());
         QString printed;
@@ -33,7 +33,7 @@ private slots:
             printed += QString::fromUtf8(pdftotext.readAllStandardOutput());
         }
         QCOMPARE(printed.count('\f'), 3); // the long job takes two pages
-        for (const char* line : {"Line 1 Caf\u00E9", "Line 120 Caf\u00E9", "Second job"})
+        for (const char* line : {"Line 1 Café Борщ", "Line 120 Café Борщ", "Second job"})
             QVERIFY2(printed.contains(line), qPrintable(line));
     }
 

@@ -5,6 +5,7 @@
 
 #include "platform/ui.h"
 #include "support/test_failure.h"
+#include "text/cp1252.h"
 
 #include <deque>
 
@@ -73,11 +74,17 @@ public:
                    ? MessageAnswer::Ok
                    : Next(m_messageAnswers, "question: " + message.Title + " / " + message.Text);
     }
+    // A box for the code page never hands over a character it has no byte for:
+    // the window refuses it, so a script that types one is wrong.
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText, std::size_t maxLength = 0) override
+                         const std::string& defaultText, std::size_t maxLength = 0,
+                         InputCharacters characters = InputCharacters::CodePage) override
     {
         Inputs.push_back({prompt, title, defaultText}), InputLimits.push_back(maxLength);
-        return Next(m_inputAnswers, "input box: " + prompt);
+        std::string answer = Next(m_inputAnswers, "input box: " + prompt);
+        if (characters == InputCharacters::CodePage && !OutsideCodePage(answer).empty())
+            FailTest("a box for the code page was given " + answer);
+        return answer;
     }
     std::optional<ChosenFile> FileOpenDialog(const FileDialogRequest& request) override
     {

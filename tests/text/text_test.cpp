@@ -4,6 +4,8 @@
 #include "text/fields.h"
 #include "text/lines.h"
 #include "text/number.h"
+#include "support/transcript.h"
+#include "web/page_names.h"
 
 #include <algorithm>
 #include <functional>
@@ -33,11 +35,27 @@ const std::map<std::string, std::function<std::string(Parts)>> kRules = {
                                 [](auto a, auto b) { return a + b + "|"; });
      }}};
 
+// Rules over UTF-8 names and typed text, read and shown as they stand ("\xE8" for
+// a byte that is no UTF-8): the characters a box refuses, a file name shown, a
+// name written into a page, a page's file name.
+const std::map<std::string, std::function<std::string(std::string)>> kNameRules = {
+    {"refused", [](std::string s) { return OutsideCodePage(s) + "|"; }},
+    {"shown", [](std::string s) { return ShownName(s); }},
+    {"page", [](std::string s) { return ToUtf8(ToPageText(s)); }},
+    {"page-name", [](std::string s) { return PageName(s); }}};
+
 TEST(Text, FieldsNamesOrderNumbersAndLinesFollowTheirRulesAndEveryByteRoundTrips)
 {
     std::string table, all(256, '\0');
     for (const std::string& line : SplitLines(testing::Golden("text/rules.txt"))) {
         const std::size_t open = line.find('['), close = line.rfind("] ");
+        const std::string rule = line.substr(0, open - 1);
+        if (kNameRules.contains(rule)) {
+            table += line.substr(0, close + 2) +
+                     kNameRules.at(rule)(testing::Unescaped(line.substr(open + 1, close - open - 1))) +
+                     "\n";
+            continue;
+        }
         Parts parts{""};
         for (const char c : FromUtf8(line.substr(open + 1, close - open - 1)))
             c == '|' ? parts.emplace_back() : parts.back() += c;

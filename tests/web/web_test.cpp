@@ -124,7 +124,7 @@ TEST_P(Web, Story)
                }},
               {"read", shown([&](auto name) { return folder.Read(name); })},
               {"graphic-path",
-               shown([&](auto graphic) { return GraphicPath(s.Settings, graphics.at(graphic)); })},
+               shown([&](auto graphic) { return ShownPath(GraphicPath(s.Settings, graphics.at(graphic))); })},
               {"page-width", shown([&](auto) { return view.PageWidth; })},
               {"hex", shown([&](auto colour) { return ColorToHex(std::stoll(colour)); })},
               {"html", shown([&](auto text) { return OneLine(TextToHtml(text)); })},
