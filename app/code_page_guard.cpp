@@ -42,6 +42,7 @@ void TellReplaced(QWidget* box, const QString& characters)
                        "\"?\": %1")
             .arg(characters),
         QMessageBox::Ok, box->window());
+    message->setObjectName(QStringLiteral("CharactersReplaced"));
     message->setAccessibleName(message->windowTitle());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->open();

@@ -68,7 +68,14 @@ struct Window
                 {"dclick", [&] { QTest::mouseDClick(list(), Qt::LeftButton, {}, at()); }},
                 {"rpress", [&] { QTest::mousePress(list(), Qt::RightButton, {}, at()); }},
                 {"key", [&] { QTest::keyClick(Find(w[1]), key.key(), key.keyboardModifiers()); }},
-                {"type", [&] { QTest::keyClicks(Find(w[1]), text); }},
+                {"type",
+                 [&] { // a letter beyond ASCII comes as a key with its text, as from a layout
+                     for (const QChar c : text)
+                         c.unicode() < 128 ? QTest::keyClick(Find(w[1]), c.toLatin1())
+                                           : QTest::sendKeyEvent(QTest::Click, Find(w[1]),
+                                                                 Qt::Key_unknown, QString(c), {});
+                 }},
+                {"clip", [&] { QGuiApplication::clipboard()->setText(rest); }},
                 {"trigger", [&] { Find<QAction>(rest)->trigger(); }},
                 {"push", [&] { Find<QAbstractButton>(rest)->click(); }},
                 {"answer",
@@ -138,9 +145,11 @@ struct Window
                              .replace(kToday, "<today>")
                              .replace('\n', "\\n");
         }
-        for (const QString& file : QString::fromLatin1(Listing(folder.Path())).split('\n'))
+        // Names are the file system's UTF-8; contents are shown byte for byte.
+        for (const QByteArray& file : QByteArray::fromStdString(Listing(folder.Path())).split('\n'))
             if (!file.isEmpty() && !file.startsWith("px31.cfg"))
-                parts << "file " + file;
+                parts << "file " + QString::fromUtf8(file.left(file.indexOf(": "))) +
+                             QString::fromLatin1(file.mid(file.indexOf(": ")));
         parts.sort();
         for (const QString& part : parts)
             if (!seen.contains(part))
