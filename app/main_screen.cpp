@@ -659,7 +659,7 @@ void MainScreen::EndSession()
         return;
     RememberGeometry();
     for (const Status& failure : pantrix::EndSession(m_state))
-        qWarning("%s", ToQt(failure.error()).toLocal8Bit().constData());
+        qWarning("%s", failure.error().c_str());
     m_exiting = true;
     close();
     // Queued, so that it also ends a program whose event loop has not begun.
