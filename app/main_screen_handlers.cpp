@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace pantrix {
 
@@ -300,7 +301,7 @@ void MainScreen::File1_Click(int row)
 
 void MainScreen::EditorBox_Change()
 {
-    m_editorShown = FromEditorText(m_editorBox->toPlainText());
+    m_editorShown = FromEditorText(m_editorBox->document()->toRawText());
     EditRecipeText(m_state, m_editorShown);
 }
 

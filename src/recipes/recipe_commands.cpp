@@ -135,7 +135,7 @@ void Open(MainScreenState& s, const RecipeEntry& entry, std::optional<std::size_
     r.ClipNotesOn = true;
     (void)CreateIfMissing(TextFile(r.CurrentBase));
     auto text = ReadWholeFile(TextFile(r.CurrentBase));
-    r.EditorText = text ? std::move(text.value()) : std::string();
+    r.EditorText = text ? ParseRecipeText(std::move(text.value())) : std::string();
     r.RecipeChanged = false;
 }
 
