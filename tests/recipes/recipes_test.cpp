@@ -77,7 +77,9 @@ TEST_P(Recipes, Story)
               {"open", [&](auto shown) { return Open(shown); }},
               {"edit", quiet([&](auto text) { EditRecipeText(s, text); })},
               {"answer", quiet([&](auto a) {
-                   ui.AnswerMessage(a == "Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+                   ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
+                                    : a == "No" ? MessageAnswer::No
+                                                : MessageAnswer::Cancel);
                })},
               {"type", quiet([&](auto text) { ui.AnswerInput(text); })},
               {"new", run(NewRecipe)},
