@@ -227,6 +227,13 @@ void MainScreen::TmpList_DblClick()
     RenderTodaysList();
 }
 
+// Enter, or the right button on the row it picked.
+void MainScreen::TmpList_Modify()
+{
+    ModifyCurrentEntry(m_state, m_ui);
+    RenderTodaysList();
+}
+
 void MainScreen::Toolbar1_ButtonClick(const QString& key)
 {
     for (const ToolbarButton& button : ToolbarButtons())
@@ -297,6 +304,14 @@ void MainScreen::File1_Click(int row)
 {
     OpenRecipe(m_state, m_ui, static_cast<std::size_t>(row));
     RenderRecipes(RecipeList::Unchanged);
+}
+
+// The press opened the recipe under the pointer, which is renamed unless it did
+// not open (its changed text could not be saved, or the user cancelled).
+void MainScreen::File1_RightPick(int row)
+{
+    if (m_state.Recipes.Selected == static_cast<std::size_t>(row))
+        mu_RenameRecipe_Click();
 }
 
 void MainScreen::EditorBox_Change()
