@@ -96,10 +96,9 @@ std::optional<std::size_t> RowOf(const std::vector<RecipeEntry>& files, const fs
 // Enter, Escape and closing the box cancel, keeping the typed text in the box.
 MessageAnswer AskWhichText(Ui& ui, const RecipeEntry& target)
 {
-    return ui.ShowMessage({"Keep the text you typed as the text of " +
-                               std::string(Trim(target.Name)) + " ?",
-                           "Recipe text", MessageIcon::Question, MessageButtons::YesNoCancel,
-                           MessageAnswer::Cancel});
+    return ui.ShowMessage(
+        {"Keep the text you typed as the text of " + std::string(Trim(target.Name)) + " ?",
+         "Recipe text", MessageIcon::Question, MessageButtons::YesNoCancel, MessageAnswer::Cancel});
 }
 
 // Text typed while no recipe was open goes to the recipe about to open; that

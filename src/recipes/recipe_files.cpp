@@ -89,8 +89,9 @@ std::string FormatRecipeText(std::string_view text)
 // line break CR LF is.
 std::string ParseRecipeText(std::string bytes)
 {
-    const std::size_t lineBreak =
-        bytes.ends_with(kCrLf) ? 2 : bytes.ends_with('\n') || bytes.ends_with('\r') ? 1 : 0;
+    const std::size_t lineBreak = bytes.ends_with(kCrLf)                           ? 2
+                                  : bytes.ends_with('\n') || bytes.ends_with('\r') ? 1
+                                                                                   : 0;
     bytes.resize(bytes.size() - lineBreak);
     return bytes;
 }
