@@ -7,7 +7,6 @@
 #include "app/text_bridge.h"
 #include "app/todays_list_model.h"
 #include "app/toolbar_icons.h"
-#include "lists/entry_commands.h"
 #include "platform/ui.h"
 #include "shell/start_up.h"
 
@@ -24,7 +23,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -133,13 +131,14 @@ void MainScreen::BuildLists()
     connect(m_catList, &PickList::DoublePicked, this, &MainScreen::CatList_DblClick);
     connect(m_stdList, &PickList::DoublePicked, this, &MainScreen::StdList_DblClick);
     connect(m_tmpList, &PickList::DoublePicked, this, &MainScreen::TmpList_DblClick);
+    connect(m_stdList, &PickList::RightPicked, this, &MainScreen::mu_EditItem_Click);
+    connect(m_tmpList, &PickList::RightPicked, this, &MainScreen::TmpList_Modify);
     BuildMoveBox(area);
     BuildRecipeFrame(area);
     BuildEditorBox(area);
     BuildTabOrder();
     for (QWidget* watched : {area, static_cast<QWidget*>(m_catList),
-                             static_cast<QWidget*>(m_stdList), static_cast<QWidget*>(m_tmpList),
-                             m_stdList->viewport(), m_tmpList->viewport(), m_file1->viewport()})
+                             static_cast<QWidget*>(m_stdList), static_cast<QWidget*>(m_tmpList)})
         watched->installEventFilter(this);
 }
 
@@ -223,6 +222,7 @@ void MainScreen::BuildRecipeFrame(QWidget* area)
         this, FromSeam);
     m_file1->setModel(m_recipeModel);
     connect(m_file1, &PickList::Picked, this, &MainScreen::File1_Click);
+    connect(m_file1, &PickList::RightPicked, this, &MainScreen::File1_RightPick);
     layout->addWidget(label);
     layout->addWidget(m_file1, 1);
     frame->hide();
@@ -682,23 +682,6 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && HandleListKey(watched, static_cast<QKeyEvent*>(event)))
         return true;
-    // The right button acts on the entry selected before the click, and does
-    // not select the one under the pointer.
-    const bool rightPress = event->type() == QEvent::MouseButtonPress &&
-                            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    if (rightPress && watched == m_tmpList->viewport()) {
-        ModifyCurrentEntry(m_state, m_ui);
-        RenderTodaysList();
-        return true;
-    }
-    if (rightPress && watched == m_file1->viewport()) {
-        mu_RenameRecipe_Click();
-        return true;
-    }
-    if (rightPress && watched == m_stdList->viewport()) {
-        mu_EditItem_Click();
-        return true;
-    }
     if (watched == centralWidget() &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         Form_Resize();
@@ -721,8 +704,7 @@ bool MainScreen::HandleListKey(QObject* watched, QKeyEvent* event)
         return true;
     }
     if (watched == m_tmpList && enter) {
-        ModifyCurrentEntry(m_state, m_ui);
-        RenderTodaysList();
+        TmpList_Modify();
         return true;
     }
     if (watched == m_tmpList && event->key() == Qt::Key_Delete) {

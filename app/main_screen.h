@@ -79,6 +79,7 @@ public slots:
     void StdList_DblClick();
     void TmpList_Click(int row);
     void TmpList_DblClick();
+    void TmpList_Modify();
     void Toolbar1_ButtonClick(const QString& key);
     void mu_ShowRecipeCollection_Click();
     void mu_ShowItemLists_Click();
@@ -90,6 +91,7 @@ public slots:
     void mu_PrintRecipe_Click();
     void mu_ClipNotes_Click();
     void File1_Click(int row);
+    void File1_RightPick(int row);
     void mu_MakeSinglePage_Click();
     void mu_MakeIndex_Click();
     void mu_MakeIndexApplyStyle_Click();

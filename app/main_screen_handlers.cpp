@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace pantrix {
 
@@ -226,6 +227,13 @@ void MainScreen::TmpList_DblClick()
     RenderTodaysList();
 }
 
+// Enter, or the right button on the row it picked.
+void MainScreen::TmpList_Modify()
+{
+    ModifyCurrentEntry(m_state, m_ui);
+    RenderTodaysList();
+}
+
 void MainScreen::Toolbar1_ButtonClick(const QString& key)
 {
     for (const ToolbarButton& button : ToolbarButtons())
@@ -298,9 +306,17 @@ void MainScreen::File1_Click(int row)
     RenderRecipes(RecipeList::Unchanged);
 }
 
+// The press opened the recipe under the pointer, which is renamed unless it did
+// not open (its changed text could not be saved, or the user cancelled).
+void MainScreen::File1_RightPick(int row)
+{
+    if (m_state.Recipes.Selected == static_cast<std::size_t>(row))
+        mu_RenameRecipe_Click();
+}
+
 void MainScreen::EditorBox_Change()
 {
-    m_editorShown = FromEditorText(m_editorBox->toPlainText());
+    m_editorShown = FromEditorText(m_editorBox->document()->toRawText());
     EditRecipeText(m_state, m_editorShown);
 }
 

@@ -1,6 +1,7 @@
 #include "app/pick_list.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace pantrix {
@@ -41,14 +42,26 @@ void PickList::Pick(const QModelIndex& index)
     emit Picked(index.row());
 }
 
-// Only the left button picks; the window gives the right button its own meaning,
-// and a press beside the rows leaves the current row as it is.
+// The left button picks; the right button picks too where it has a command, so
+// the command acts on the row under the pointer. A press beside the rows leaves
+// the current row as it is.
 void PickList::mousePressEvent(QMouseEvent* event)
 {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || !index.isValid())
+    const bool right = event->button() == Qt::RightButton &&
+                       isSignalConnected(QMetaMethod::fromSignal(&PickList::RightPicked));
+    if (!index.isValid() || (event->button() != Qt::LeftButton && !right))
         return event->accept();
     Pick(index);
+    if (right) {
+        event->accept();
+        emit RightPicked(index.row());
+        return;
+    }
+    // The command the pick ran may have put another row back (a recipe that did
+    // not open); the press then selects nothing more.
+    if (currentIndex() != index)
+        return event->accept();
     QListView::mousePressEvent(event); // the tick box takes its press here
 }
 

@@ -21,6 +21,9 @@ public:
 signals:
     void Picked(int row);
     void DoublePicked(int row);
+    // A right-button press on a row, after the row was picked; sent only by a list
+    // whose right button has a meaning, which its owner gives by connecting here.
+    void RightPicked(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -34,9 +34,14 @@ inline QString ToEditorText(const std::string& cp1252)
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-inline std::string FromEditorText(const QString& text)
+// Given the box's raw text: its plain text would turn each no-break space into
+// a space, and the next save would store that change nobody made.
+inline std::string FromEditorText(const QString& raw)
 {
-    return FromQt(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    return FromQt(QString(raw)
+                      .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+                      .replace(QChar::LineSeparator, QLatin1Char('\n'))
+                      .replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
 } // namespace pantrix

@@ -5,6 +5,7 @@
 #include "output/simple_print.h"
 #include "platform/files.h"
 #include "platform/ui.h"
+#include "recipes/recipe_commands.h"
 #include "state/main_screen_state.h"
 #include "text/cp1252.h"
 #include "text/fields.h"
@@ -62,7 +63,9 @@ void CopyRecipeNotesToClipboard(MainScreenState& s, Ui& ui)
 {
     if (!RecipeIsOpen(s, ui, "Please select a recipe..."))
         return;
-    if (!ConfirmClipboardCopy(ui, s.Recipes.CurrentRecipe, "Copy recipe to clipboard"))
+    // The clipboard is to hold what the box shows, so changed text is saved first.
+    if (!ConfirmClipboardCopy(ui, s.Recipes.CurrentRecipe, "Copy recipe to clipboard") ||
+        !SaveChangedRecipeText(s, ui))
         return;
     // A recipe whose text file went missing copies as an empty text, and the
     // file is made again, as opening the recipe would.

@@ -10,8 +10,8 @@ struct MainScreenState;
 // followed on request by Today's List.
 void PrintRecipe(MainScreenState& s, Ui& ui);
 
-// "Copy Current Recipe Notes to Clipboard": the recipe's stored text file as it
-// was last saved, not the text box.
+// "Copy Current Recipe Notes to Clipboard": the recipe's text file, written first
+// when the text box holds changes.
 void CopyRecipeNotesToClipboard(MainScreenState& s, Ui& ui);
 
 } // namespace pantrix

@@ -92,17 +92,28 @@ std::optional<std::size_t> RowOf(const std::vector<RecipeEntry>& files, const fs
     return static_cast<std::size_t>(found - files.begin());
 }
 
+// Yes keeps the typed text and No the recipe's own; either loses one of them, so
+// Enter, Escape and closing the box cancel, keeping the typed text in the box.
+MessageAnswer AskWhichText(Ui& ui, const RecipeEntry& target)
+{
+    return ui.ShowMessage(
+        {"Keep the text you typed as the text of " + std::string(Trim(target.Name)) + " ?",
+         "Recipe text", MessageIcon::Question, MessageButtons::YesNoCancel, MessageAnswer::Cancel});
+}
+
 // Text typed while no recipe was open goes to the recipe about to open; that
-// recipe's own text is replaced only when the user agrees.
+// recipe's own text is replaced only when the user agrees. False when the recipe
+// is not to open.
 bool AdoptTypedText(MainScreenState& s, Ui& ui, const RecipeEntry& target)
 {
     RecipeView& r = s.Recipes;
     const fs::path text = TextFile(BaseOf(target));
     const auto own = ReadWholeFile(text);
-    if ((!own || HoldsText(own.value())) &&
-        !Confirmed(ui, Question("Keep the text you typed as the text of " +
-                                    std::string(Trim(target.Name)) + " ?",
-                                "Recipe text"))) {
+    const MessageAnswer answer =
+        !own || HoldsText(own.value()) ? AskWhichText(ui, target) : MessageAnswer::Yes;
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::No) {
         r.RecipeChanged = false;
         return true;
     }
@@ -115,7 +126,7 @@ bool AdoptTypedText(MainScreenState& s, Ui& ui, const RecipeEntry& target)
 }
 
 // Before another recipe opens, changed text is written; false when it could not
-// be, so that opening another recipe does not lose it.
+// be, so that opening another recipe does not lose it, or when the user cancelled.
 bool KeepChangedText(MainScreenState& s, Ui& ui, const RecipeEntry& target)
 {
     if (!s.Recipes.RecipeChanged)
@@ -135,7 +146,7 @@ void Open(MainScreenState& s, const RecipeEntry& entry, std::optional<std::size_
     r.ClipNotesOn = true;
     (void)CreateIfMissing(TextFile(r.CurrentBase));
     auto text = ReadWholeFile(TextFile(r.CurrentBase));
-    r.EditorText = text ? std::move(text.value()) : std::string();
+    r.EditorText = text ? ParseRecipeText(std::move(text.value())) : std::string();
     r.RecipeChanged = false;
 }
 

@@ -19,7 +19,8 @@ void RefreshRecipeList(MainScreenState& s, Ui& ui);
 
 // A click on File1's row: the changed text of the open recipe is saved first,
 // then the clicked recipe opens. Text typed while no recipe was open becomes the
-// clicked recipe's text, after a question when that recipe has text of its own.
+// clicked recipe's text, after a question when that recipe has text of its own;
+// cancelling it opens nothing and keeps the typed text.
 void OpenRecipe(MainScreenState& s, Ui& ui, std::size_t row);
 
 // "New Recipe": Today's List becomes the new recipe's ingredients and the

@@ -89,6 +89,17 @@ std::string FormatRecipeText(std::string_view text)
     return std::string(Trim(text)) + kCrLf;
 }
 
+// A file edited elsewhere may end in a lone LF or CR; the box shows either as the
+// line break CR LF is.
+std::string ParseRecipeText(std::string bytes)
+{
+    const std::size_t lineBreak = bytes.ends_with(kCrLf)                           ? 2
+                                  : bytes.ends_with('\n') || bytes.ends_with('\r') ? 1
+                                                                                   : 0;
+    bytes.resize(bytes.size() - lineBreak);
+    return bytes;
+}
+
 bool HoldsText(std::string_view bytes)
 {
     return bytes.find_first_not_of(" \r\n") != std::string_view::npos;

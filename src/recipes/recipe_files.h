@@ -40,8 +40,12 @@ std::string FormatIngredients(const std::vector<ListEntry>& entries);
 // Every line as it stands, a blank one too.
 std::vector<std::string> ParseIngredients(std::string_view bytes);
 
-// The text trimmed of spaces, followed by one CR LF; it is read back whole.
+// The text trimmed of spaces, followed by one CR LF that ends the file.
 std::string FormatRecipeText(std::string_view text);
+// The text of a file's bytes: all but the one line break that ends the file, so
+// that text saved unchanged is the same bytes and is not given a line more at
+// every save.
+std::string ParseRecipeText(std::string bytes);
 // Whether a text file's bytes hold more than spaces and line breaks; an emptied
 // text box is saved as a lone CR LF.
 bool HoldsText(std::string_view bytes);

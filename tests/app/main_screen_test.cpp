@@ -43,7 +43,7 @@ struct Window
         return static_cast<T*>(found);
     }
     // The actions of a step, as the user takes them; a press on a row lands on
-    // its middle or on its tick box.
+    // its middle or on its tick box, a press "below" under the last row.
     void Do(const QString& step)
     {
         for (const QString& action : step.split("; ")) {
@@ -52,6 +52,8 @@ struct Window
             const std::string name = Unescaped(w.value(1).toStdString());
             const auto list = [&] { return Find<QListView>(w[1])->viewport(); };
             const auto at = [&] {
+                if (w[2] == "below")
+                    return QPoint(list()->width() / 2, list()->height() - 3);
                 const QRect row = Find<QListView>(w[1])->visualRect(
                     Find<QListView>(w[1])->model()->index(w[2].toInt(), 0));
                 return w.value(3) == "tick"

@@ -3,6 +3,7 @@
 #include "output/list_output.h"
 #include "output/recipe_output.h"
 #include "output/simple_print.h"
+#include "recipes/recipe_commands.h"
 #include "support/data_folder.h"
 #include "support/golden.h"
 
@@ -80,14 +81,15 @@ TEST(ListOutput, CopyingTheRecipeNotesAndTodaysListAndChangingThePageLength)
 {
     Desk d;
     std::string told;
-    // The open recipe's notes: missing, then stored, then in a folder that cannot be made.
+    // The open recipe's notes: missing, then typed and saved by the copy, then typed
+    // for a folder that cannot be written, which copies nothing.
     d.ui.ClipboardSetText("old");
     for (const char* base : {"Soup", "Soup", "gone/Soup"}) {
         d.s.Recipes.CurrentBase = d.folder.File(base);
         d.ui.AnswerMessage(MessageAnswer::Yes);
         CopyRecipeNotesToClipboard(d.s, d.ui);
         told += d.Told() + Listing(d.folder.Path());
-        d.folder.Write("Soup.txt", "Stir.\r\n");
+        EditRecipeText(d.s, "Stir.");
     }
     d.s.Recipes.CurrentRecipe = "  ";
     PrintRecipe(d.s, d.ui);

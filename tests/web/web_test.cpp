@@ -78,6 +78,7 @@ TEST_P(Web, Story)
                    ui.AnswerFile(ChosenFile{folder.File(p), fs::path(p).filename()});
                })},
               {"cancel", quiet([&](auto) { ui.AnswerFile(std::nullopt); })},
+              {"cancel-question", quiet([&](auto) { ui.AnswerMessage(MessageAnswer::Cancel); })},
               {"colour", quiet([&](auto colour) { ui.AnswerColour(std::stol(colour)); })},
               {"no-colour", quiet([&](auto) { ui.AnswerColour(std::nullopt); })},
               {"font", quiet([&](auto p) {
