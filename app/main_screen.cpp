@@ -1,5 +1,6 @@
 #include "app/main_screen.h"
 
+#include "app/autosave_timers.h"
 #include "app/name_list_model.h"
 #include "app/pick_list.h"
 #include "app/splash.h"
@@ -103,6 +104,9 @@ MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui
         RenderDate();
         ShowDateAgainAtMidnight();
     });
+    m_autosave = new AutosaveTimers(m_state, m_ui, this);
+    connect(m_tmpModel, &QAbstractItemModel::dataChanged, m_autosave,
+            &AutosaveTimers::ListMayHaveChanged); // a tick
 }
 
 MainScreen::~MainScreen() = default;
@@ -458,6 +462,7 @@ void MainScreen::RenderTodaysList()
     m_tmpModel->Refresh();
     m_tmpList->ShowCurrent(m_state.List.Current);
     m_listPanel->setText(ToQt(m_state.ListPanel));
+    m_autosave->ListMayHaveChanged();
 }
 
 void MainScreen::RenderCatalogue(Categories categories)
@@ -532,6 +537,7 @@ void MainScreen::RenderRecipes(RecipeList list)
     }
     m_recipePanel->setText(ToQt(m_state.RecipePanel));
     RenderMenus();
+    m_autosave->RecipeTextMayHaveChanged();
 }
 
 void MainScreen::RenderMenus()
