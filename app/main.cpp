@@ -87,6 +87,9 @@ int main(int argc, char* argv[])
     const std::optional<std::string> dataFolder = DataDirArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pantrix"));
+    // Listening from the first moment, so that a request to stop while the data
+    // folder is prepared ends the program in good order once its window is there.
+    SessionEnd sessionEnd;
     UseProgramIcon();
     const Arguments arguments = ParseArguments(app, dataFolder);
     const fs::path& folder = arguments.DataFolder;
@@ -119,8 +122,9 @@ int main(int argc, char* argv[])
     state.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     MainScreen window(state, ui);
     ui.SetParent(&window);
-    SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::Requested, &window, &MainScreen::EndSession);
+    if (sessionEnd.WasRequested())
+        window.EndSession();
     window.StartUp();
     return QApplication::exec();
 }

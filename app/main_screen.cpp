@@ -1,5 +1,6 @@
 #include "app/main_screen.h"
 
+#include "app/autosave_timers.h"
 #include "app/code_page_guard.h"
 #include "app/name_list_model.h"
 #include "app/pick_list.h"
@@ -102,6 +103,9 @@ MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui
         RenderDate();
         ShowDateAgainAtMidnight();
     });
+    m_autosave = new AutosaveTimers(m_state, m_ui, this);
+    connect(m_tmpModel, &QAbstractItemModel::dataChanged, m_autosave,
+            &AutosaveTimers::ListMayHaveChanged); // a tick
 }
 
 MainScreen::~MainScreen() = default;
@@ -460,6 +464,7 @@ void MainScreen::RenderTodaysList()
     m_tmpModel->Refresh();
     m_tmpList->ShowCurrent(m_state.List.Current);
     m_listPanel->setText(FromSeam(m_state.ListPanel));
+    m_autosave->ListMayHaveChanged();
 }
 
 void MainScreen::RenderCatalogue(Categories categories)
@@ -534,6 +539,7 @@ void MainScreen::RenderRecipes(RecipeList list)
     }
     m_recipePanel->setText(FromSeam(m_state.RecipePanel));
     RenderMenus();
+    m_autosave->RecipeTextMayHaveChanged();
 }
 
 void MainScreen::RenderMenus()

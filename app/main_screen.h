@@ -22,6 +22,7 @@ class QToolButton;
 
 namespace pantrix {
 
+class AutosaveTimers;
 class NameListModel;
 class PickList;
 class TodaysListModel;
@@ -170,6 +171,7 @@ private:
     QMargins m_placedWithBorder;
     std::optional<bool> m_boldShown;
     QTimer* m_midnight = nullptr;
+    AutosaveTimers* m_autosave = nullptr;
 
     PickList* m_stdList = nullptr;
     PickList* m_catList = nullptr;

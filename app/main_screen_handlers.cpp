@@ -2,6 +2,7 @@
 // shows what changed.
 #include "app/main_screen.h"
 
+#include "app/autosave_timers.h"
 #include "app/config_form.h"
 #include "app/name_list_model.h"
 #include "app/text_bridge.h"
@@ -318,6 +319,7 @@ void MainScreen::EditorBox_Change()
 {
     m_editorShown = FromEditorText(m_editorBox->document()->toRawText());
     EditRecipeText(m_state, m_editorShown);
+    m_autosave->RecipeTextMayHaveChanged();
 }
 
 } // namespace pantrix

@@ -1,11 +1,13 @@
 #include "app/session_end.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace pantrix {
 namespace {
@@ -42,12 +44,35 @@ SessionEnd::SessionEnd(QObject* parent) : QObject(parent)
         connect(m_notifier, &QSocketNotifier::activated, this, [this] {
             char byte = 0;
             [[maybe_unused]] const ssize_t read = ::read(g_signalPipe[1], &byte, 1);
-            emit Requested();
+            Request();
         });
     }
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &SessionEnd::Requested,
-                Qt::DirectConnection);
+        connect(
+            app, &QGuiApplication::commitDataRequest, this, [this] { Request(); },
+            Qt::DirectConnection);
+}
+
+// Every request closes what is open, a second one too: a command may have
+// opened a dialog since the first.
+void SessionEnd::Request()
+{
+    if (!std::exchange(m_requested, true))
+        QCoreApplication::instance()->installEventFilter(this);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    emit Requested();
+}
+
+// A dialog that shows once the end is asked for is closed from its own event
+// loop: rejected before its loop runs, it would wait for ever, hidden.
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && dialog->isWindow())
+            QMetaObject::invokeMethod(dialog, &QDialog::reject, Qt::QueuedConnection);
+    return QObject::eventFilter(watched, event);
 }
 
 // The default actions come back, so a signal after the window is gone ends the

@@ -47,20 +47,37 @@ void ReadListFile(MainScreenState& s, Ui& ui)
         s.List.Entries = ParseListFile(bytes.value());
     else
         ShowFailure(ui, bytes.status());
+    // An unreadable file counts as holding the empty list: the user has been
+    // told, and hears of it again only when a change of his cannot be saved.
+    s.List.FileHolds = FormatListFile(s.List.Entries);
     RefreshListCount(s);
 }
 
 Status WriteListFile(MainScreenState& s)
 {
-    if (s.List.ReadFailed)
-        return Status::Failure("Today's List was not written to \"" + ShownPath(s.List.File) +
-                               "\", because that file could not be read when the list was "
-                               "opened; its entries would have been lost.");
-    if (Status written = ReplaceFile(s.List.File, FormatListFile(s.List.Entries)); !written)
+    if (Status written = StoreListFile(s); !written)
         return written;
     if (!s.List.Entries.empty())
         s.List.Current = s.List.Entries.size() - 1;
     return Status::Ok();
+}
+
+Status StoreListFile(MainScreenState& s)
+{
+    if (s.List.ReadFailed)
+        return Status::Failure("Today's List was not written to \"" + ShownPath(s.List.File) +
+                               "\", because that file could not be read when the list was "
+                               "opened; its entries would have been lost.");
+    std::string bytes = FormatListFile(s.List.Entries);
+    Status written = ReplaceFile(s.List.File, bytes);
+    if (written)
+        s.List.FileHolds = std::move(bytes);
+    return written;
+}
+
+bool ListUnsaved(const MainScreenState& s)
+{
+    return !s.List.FileHolds || *s.List.FileHolds != FormatListFile(s.List.Entries);
 }
 
 bool SaveListBeforeLeaving(MainScreenState& s, Ui& ui)
@@ -116,9 +133,11 @@ void ClearList(MainScreenState& s, Ui& ui)
     if (!Confirmed(ui, Question("Clear " + s.List.Name + " and Start Over ?", "Confirm")))
         return;
     EmptyList(s.List);
-    if (Status removed = RemoveFile(s.List.File); removed)
+    // A save still due must not bring the deleted file back.
+    if (Status removed = RemoveFile(s.List.File); removed) {
         s.List.ReadFailed = false;
-    else
+        s.List.FileHolds = std::string();
+    } else
         ShowFailure(ui, removed);
     RefreshListCount(s);
     ClearEditBoxes(s);

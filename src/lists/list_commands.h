@@ -21,6 +21,11 @@ void ReadListFile(MainScreenState& s, Ui& ui);
 // Replaces the current list file by the list. A list whose file could not be
 // read is not written over it, so the file's entries are not lost.
 Status WriteListFile(MainScreenState& s);
+// The same save, leaving the current entry where it is: the one made in the
+// background a moment after the list changes.
+Status StoreListFile(MainScreenState& s);
+// Whether the list differs from what its file was last known to hold.
+bool ListUnsaved(const MainScreenState& s);
 
 // Writes the list before the program ends. When that fails, the user is told
 // and decides whether to leave anyway; returns whether to go on leaving.

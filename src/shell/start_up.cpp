@@ -7,6 +7,7 @@
 #include "platform/ui.h"
 #include "recipes/recipe_commands.h"
 #include "settings/settings_file.h"
+#include "shell/autosave.h"
 #include "shell/data_folder.h"
 #include "shell/options.h"
 #include "text/fields.h"
@@ -99,26 +100,32 @@ void FinishStartUp(MainScreenState& s, Ui& ui)
     SetCheckFromFlag(s.Options.LargePrint, s.Settings.LargePrint);
     s.RecipeCommandsOn = false;
     s.CurrentView = View::Items;
+    OfferUnsavedRecipeText(s, ui);
 }
 
 bool CloseMainScreen(MainScreenState& s, Ui& ui)
 {
     SaveConfig(s, ui);
-    return SaveRecipeTextBeforeLeaving(s, ui) && SaveListBeforeLeaving(s, ui);
+    return ExitProgram(s, ui);
 }
 
 std::vector<Status> EndSession(MainScreenState& s)
 {
     std::vector<Status> failures;
-    for (Status stored : {StoreSettings(s), StoreChangedRecipeText(s), WriteListFile(s)})
+    for (Status stored : {StoreSettings(s), StoreRecipeText(s), WriteListFile(s)})
         if (!stored)
             failures.push_back(std::move(stored));
     return failures;
 }
 
+// Typed text the user agreed to lose is not offered again at the next start.
 bool ExitProgram(MainScreenState& s, Ui& ui)
 {
-    return SaveRecipeTextBeforeLeaving(s, ui) && SaveListBeforeLeaving(s, ui);
+    if (!SaveRecipeTextBeforeLeaving(s, ui) || !SaveListBeforeLeaving(s, ui))
+        return false;
+    if (Status dropped = DropUnsavedRecipeText(s); !dropped)
+        ShowFailure(ui, dropped);
+    return true;
 }
 
 } // namespace pantrix

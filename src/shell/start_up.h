@@ -32,7 +32,7 @@ void MergeDeliveredCatalogue(MainScreenState& s, Ui& ui);
 
 // After the splash: categories loaded, Today's List read from "My Pantrix.pxl",
 // edit boxes emptied, Options check marks from the settings, recipe commands
-// off, the item view current.
+// off, the item view current; recipe text left unsaved by a crash is offered back.
 void FinishStartUp(MainScreenState& s, Ui& ui);
 
 // Closing the main window stores its geometry with the settings and writes the
@@ -42,7 +42,8 @@ bool CloseMainScreen(MainScreenState& s, Ui& ui);
 
 // The desktop session ends, or the program is told to stop: the settings, the
 // recipe text and Today's List are stored as at closing, without a question, since no one may be
-// there to answer. Returns what could not be stored.
+// there to answer; text typed with no recipe open goes to the recovery file, to be
+// offered back at the next start. Returns what could not be stored.
 std::vector<Status> EndSession(MainScreenState& s);
 
 // "Exit" writes the recipe text and Today's List, not the window's geometry;

@@ -28,6 +28,10 @@ struct TodaysList
     fs::path File;                      // the list file it is read from and written to
     std::string Name;                   // the file's name without folder and extension (UTF-8)
     bool ReadFailed = false;            // the file could not be read, so it is not written over
+    // What the file holds as the list's own format, as last read or written (a
+    // deleted file holds nothing); none when not known. A save in the background
+    // writes only a list that differs from it.
+    std::optional<std::string> FileHolds;
 };
 
 } // namespace pantrix

@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "settings/settings_record.h"
+#include "state/autosave_state.h"
 #include "state/catalogue_state.h"
 #include "state/list_state.h"
 #include "state/recipe_state.h"
@@ -42,6 +43,7 @@ struct MainScreenState
     CatalogueView Catalogue;
     TodaysList List;
     RecipeView Recipes;
+    AutosaveState Autosave;
     fs::path WebFolder; // the folder the last web pages went to, as the file system names it
 
     OptionsChecks Options;

@@ -1,10 +1,11 @@
 // On a desktop: --version and --help answer without a display; windows carry the icon; Ctrl+Q
 // runs Exit; a command asking for a name gives the box its limit, where typing stops, and the box
 // shows its longest text whole. Long work repaints under the busy pointer, questions the normal
-// one.
+// one. A session end closes the question open at the time and stores.
 #include "app/main_screen.h"
 #include "app/program_icon.h"
 #include "app/qt_ui.h"
+#include "app/session_end.h"
 #include "catalogue/category_commands.h"
 #include "catalogue/item_commands.h"
 #include "help/help_window.h"
@@ -16,11 +17,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 
 using namespace pantrix;
+using namespace pantrix::testing;
 
 class DesktopTest : public QObject
 {
@@ -101,6 +105,55 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         ui.SetBusyPointer(false);
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A question open when the session ends is closed as if cancelled, during
+    // start-up as in a command; then everything is stored and the window goes.
+    void aSessionEndClosesTheOpenQuestionAndStores_data()
+    {
+        QTest::addColumn<bool>("duringStartUp");
+        QTest::newRow("Upgrade Installation at start-up") << true;
+        QTest::newRow("Clear List asked") << false;
+    }
+    void aSessionEndClosesTheOpenQuestionAndStores()
+    {
+        QFETCH(bool, duringStartUp);
+        TestFolder folder;
+        folder.Write("category.lst", Categories({"Dairy"}));
+        folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
+        if (duringStartUp) {
+            folder.Write("category.new", Categories({"Bakery"}));
+            folder.Write("std_item.new", Items({{"Bakery", "Bread"}}));
+        }
+        folder.Write("My Pantrix.pxl", "Soap\r\n");
+        MainScreenState state = folder.State();
+        QtUi ui;
+        MainScreen window(state, ui);
+        ui.SetParent(&window);
+        window.findChild<QTimer*>("ListSaveTimer")->setInterval(std::chrono::hours(1));
+        SessionEnd sessionEnd;
+        QObject::connect(&sessionEnd, &SessionEnd::Requested, &window, &MainScreen::EndSession);
+        QStringList asked;
+        QTimer signaller;
+        int ticks = 0; // a box the signal left open is closed after a while: a failure, not a hang
+        connect(&signaller, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->isVisible() && !asked.contains(box->windowTitle()))
+                asked << box->windowTitle(), std::raise(SIGTERM);
+            else if (box && ++ticks > 300)
+                box->reject();
+        });
+        signaller.start(10);
+        window.StartUp();
+        if (!duringStartUp) {
+            state.List.Entries.push_back({"Candles", false});
+            window.findChild<QAction*>("mu_ClearList")->trigger();
+        }
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY(ticks <= 300);
+        QCOMPARE(asked, QStringList(duringStartUp ? "Upgrade Installation" : "Confirm"));
+        QCOMPARE(folder.Read("My Pantrix.pxl"),
+                 std::string(duringStartUp ? "Soap\r\n" : "Soap\r\nCandles\r\n"));
     }
 };
 

@@ -11,7 +11,7 @@ id=example.quillfield.pantrix
 prefix=$(mktemp -d)
 pid=
 cleanup() {
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    [ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || true
     rm -rf "$prefix"
 }
 trap cleanup EXIT
@@ -43,15 +43,25 @@ grep -q "<release version=\"$version\"" "$metainfo" ||
     fail "the metadata does not list release $version"
 
 # A first start copies the help pages, graphics and link image and delivers the
-# starter catalogue, all from ../share/pantrix beside the installed program.
+# starter catalogue, all from ../share/pantrix beside the installed program. Told
+# to stop while it is still starting, the program ends of its own accord.
 data=$prefix/home/pantrix
 QT_QPA_PLATFORM=offscreen "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 300); do
     if [ -d "$data/px_help" ] && [ -f "$data/gofore.jpg" ] &&
         { [ -s "$data/category.new" ] || [ -s "$data/category.lst" ]; }; then
-        echo "installed layout, desktop entry, metadata and first start: all good"
-        exit 0
+        kill -TERM "$pid"
+        for _ in $(seq 300); do
+            if ! kill -0 "$pid" 2>/dev/null; then
+                wait "$pid" || fail "the installed pantrix ended with status $? on SIGTERM"
+                pid=
+                echo "installed layout, desktop entry, metadata and first start: all good"
+                exit 0
+            fi
+            sleep 0.1
+        done
+        fail "the installed pantrix did not end within 30 s of SIGTERM"
     fi
     kill -0 "$pid" 2>/dev/null || fail "the installed pantrix ended before seeding $data"
     sleep 0.1

@@ -1,7 +1,11 @@
 // Start-up and closing, options, the data folder and its lock, the command line, the
 // window's layout, the browser and the help, as stories under tests/data/shell.
 #include "catalogue/import_export.h"
+#include "lists/entry_commands.h"
+#include "lists/list_commands.h"
+#include "recipes/recipe_commands.h"
 #include "settings/settings_file.h"
+#include "shell/autosave.h"
 #include "shell/browser.h"
 #include "shell/command_line.h"
 #include "shell/data_folder.h"
@@ -44,6 +48,18 @@ protected:
             const std::string stored = folder.Read("px31.cfg");
             return shown + "stored: " + stored.substr(150, 6) + " [" + stored.substr(164, 20) +
                    "] " + stored.substr(234, 7) + "\n";
+        };
+    }
+    // A command and what it told, the data folder written "DATA".
+    auto Told(std::function<void()> command)
+    {
+        return [this, command](auto) {
+            command();
+            std::string told = TakeTranscript(ui, folder.Path());
+            const std::string path = folder.Path().string();
+            for (auto at = told.find(path); at != std::string::npos; at = told.find(path))
+                told.replace(at, path.size(), "DATA");
+            return told;
         };
     }
     // A failure with the data folder written as "DATA/", and the files' names.
@@ -146,7 +162,24 @@ TEST_P(Shell, Story)
         {"ToggleLargePrint", Shown([&](auto) { ToggleLargePrint(s, ui); })},
         {"TogglePrintTwoColumns", Shown([&](auto) { TogglePrintTwoColumns(s, ui); })},
         {"ToggleBoldFonts", Shown([&](auto) { ToggleBoldFonts(s, ui); })},
-        {"ToggleShowToolbar", Shown([&](auto) { ToggleShowToolbar(s, ui); })}};
+        {"ToggleShowToolbar", Shown([&](auto) { ToggleShowToolbar(s, ui); })},
+        // Saves in the background, and the commands they must keep step with.
+        {"restart", Quiet([&](auto) { s = folder.State(), OpenDefaultList(s, ui); })},
+        {"list-file", Quiet([&](auto name) { s.List.File = folder.File(name); })},
+        {"cancel-question", Quiet([&](auto) { ui.AnswerMessage(MessageAnswer::Cancel); })},
+        {"files", [&](auto) { return Listing(folder.Path(), false); }},
+        {"box",
+         [&](auto) {
+             return OneLine(s.Recipes.EditorText) + "|" + s.Recipes.CurrentRecipe + "|" +
+                    std::to_string(s.Recipes.RecipeChanged) + "\n";
+         }},
+        {"AddOneTimeItem", Told([&] { AddOneTimeItem(s, ui); })},
+        {"ClearList", Told([&] { ClearList(s, ui); })},
+        {"SelectList", Told([&] { SelectList(s, ui); })},
+        {"OpenRecipe", Told([&] { RefreshRecipeList(s, ui), OpenRecipe(s, ui, 0); })},
+        {"AutosaveList", Told([&] { AutosaveList(s, ui); })},
+        {"AutosaveRecipeText", Told([&] { AutosaveRecipeText(s, ui); })},
+        {"OfferUnsavedRecipeText", Told([&] { OfferUnsavedRecipeText(s, ui); })}};
     ExpectStory("shell/" + GetParam() + ".txt", WithCommonSteps(*this, steps));
 }
 
