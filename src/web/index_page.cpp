@@ -1,5 +1,6 @@
 #include "web/index_page.h"
 
+#include "text/cp1252.h"
 #include "text/lines.h"
 #include "web/page_frame.h"
 #include "web/page_names.h"
@@ -13,7 +14,7 @@ std::string IndexHead(const SettingsRecord& settings)
 
 std::string LinkRow(std::string_view recipe)
 {
-    return "<tr><td><a href=\"" + PageName(recipe) + "\"><img src=\"" +
+    return "<tr><td><a href=\"" + LinkTarget(ToUtf8(PageName(recipe))) + "\"><img src=\"" +
            std::string(kLinkImageName) + "\" alt=\"Click Here!\"></a>&nbsp;" + std::string(recipe) +
            "</td></tr>" + kCrLf;
 }

@@ -8,6 +8,9 @@
 namespace pantrix {
 namespace {
 
+constexpr std::string_view kEncodingLine =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+
 std::string Line(std::string_view text)
 {
     return std::string(text) + kCrLf;
@@ -56,8 +59,11 @@ bool ShowsSideGraphic(const SettingsRecord& settings)
 std::string FrameHead(const SettingsRecord& settings, const FrameGraphics& graphics,
                       std::string_view afterTop)
 {
-    std::string head = Line("<html>") + Line("<head>") + Line(BuildStyleBlock(settings)) +
-                       Line("</head>") + BodyLine(settings, graphics.Back);
+    // Said in the page itself, since neither a browser's locale nor a web server
+    // knows the code page the text is written in.
+    std::string head = Line("<html>") + Line("<head>") + Line(kEncodingLine) +
+                       Line(BuildStyleBlock(settings)) + Line("</head>") +
+                       BodyLine(settings, graphics.Back);
     head += Line("<table align=\"center\" width=\"" + std::string(Trim(settings.PageWidth)) +
                  "\"><tr><td>");
     if (ShowsTopGraphic(settings))
