@@ -44,9 +44,13 @@ bool LaunchEntry(const std::filesystem::path& entry, const std::string& uri)
     const Owned<GDesktopAppInfo> program(g_desktop_app_info_new_from_filename(entry.c_str()));
     if (!program)
         return false;
+    // A program that takes only files would be started with nothing to show.
+    GAppInfo* info = G_APP_INFO(program.get());
+    if (!g_app_info_supports_uris(info) && !g_str_has_prefix(uri.c_str(), "file:"))
+        return false;
     GList uris{const_cast<char*>(uri.c_str()), nullptr, nullptr};
     GError* error = nullptr;
-    const bool started = g_app_info_launch_uris(G_APP_INFO(program.get()), &uris, nullptr, &error);
+    const bool started = g_app_info_launch_uris(info, &uris, nullptr, &error);
     g_clear_error(&error);
     return started;
 }

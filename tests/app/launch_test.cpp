@@ -102,11 +102,12 @@ private slots:
         const std::filesystem::path unstartable[] = {
             Entry("gone", Path("bin/gone") + " %u"),
             Entry("unstartable", "\"" + Path("bin/not a program") + "\" %u"),
+            Entry("files-only", Path("bin/browser") + " %f"), // given a web address
             Path("bin/pantrix-help").toStdString(), // the help viewer missing
             Path("bin/not a program").toStdString(),
         };
         for (const auto& program : unstartable)
-            QVERIFY2(!ui.StartProgram(program, "\"-\" \"550\""), program.c_str());
+            QVERIFY2(!ui.StartProgram(program, "http://www.quillfield.example/"), program.c_str());
     }
 };
 
