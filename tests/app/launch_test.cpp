@@ -1,12 +1,16 @@
 // Programs the desktop starts for us: the browser its desktop entries name, in
-// every shape of Exec line, and the failures each start reports.
+// every shape of Exec line; the failures each start reports; and a second start
+// on a data folder in use, which calls the first one's window to the front.
 #include "app/qt_ui.h"
 #include "app/text_bridge.h"
+#include "app/window_call.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <future>
 
 using namespace pantrix;
 
@@ -108,6 +112,22 @@ private slots:
         };
         for (const auto& program : unstartable)
             QVERIFY2(!ui.StartProgram(program, "http://www.quillfield.example/"), program.c_str());
+    }
+
+    void aSecondStartBringsTheFirstWindowToTheFront()
+    {
+        QWidget first, other;
+        const WindowCallAnswer answer(Path("data").toStdString(), &first);
+        first.showMinimized();
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        auto call = std::async(std::launch::async, CallRunningWindow,
+                               std::filesystem::path(Path("data/../data").toStdString()));
+        QTRY_VERIFY(call.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(call.get());
+        QVERIFY(!first.isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), &first);
+        QVERIFY(!CallRunningWindow(Path("config").toStdString())); // no Pantrix there
     }
 };
 
