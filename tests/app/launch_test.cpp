@@ -107,7 +107,7 @@ private slots:
             Entry("gone", Path("bin/gone") + " %u"),
             Entry("unstartable", "\"" + Path("bin/not a program") + "\" %u"),
             Entry("files-only", Path("bin/browser") + " %f"), // given a web address
-            Path("bin/pantrix-help").toStdString(), // the help viewer missing
+            Path("bin/pantrix-help").toStdString(),           // the help viewer missing
             Path("bin/not a program").toStdString(),
         };
         for (const auto& program : unstartable)
