@@ -5,6 +5,7 @@
 #include "app/program_info.h"
 #include "app/qt_ui.h"
 #include "app/session_end.h"
+#include "app/window_call.h"
 #include "shell/command_line.h"
 #include "shell/data_folder.h"
 #include "shell/instance_lock.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -105,10 +107,13 @@ int main(int argc, char* argv[])
     if (Status ready = PrepareDataFolder(folder); !ready)
         return endUnchanged(ready.error());
     // Held to the end, and taken before anything in the folder is written: a
-    // second Pantrix on the same folder ends here.
+    // second Pantrix on the same folder ends here, with the first one's window
+    // brought to the front.
     const Result<InstanceLock> lock = InstanceLock::Take(folder);
     if (!lock)
-        return endUnchanged(lock.error());
+        return lock.status().number() == EWOULDBLOCK && CallRunningWindow(folder)
+                   ? 0
+                   : endUnchanged(lock.error());
     // What a crash left half done is put back before anything reads the folder:
     // a catalogue delivered only in part would otherwise stop its delivery for good.
     RemoveStaleTwins(folder);
@@ -122,6 +127,7 @@ int main(int argc, char* argv[])
     state.ProgramFolder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     MainScreen window(state, ui);
     ui.SetParent(&window);
+    const WindowCallAnswer calls(folder, &window);
     QObject::connect(&sessionEnd, &SessionEnd::Requested, &window, &MainScreen::EndSession);
     if (sessionEnd.WasRequested())
         window.EndSession();

@@ -1,6 +1,7 @@
 #include "app/qt_ui.h"
 
 #include "app/code_page_guard.h"
+#include "app/desktop_entries.h"
 #include "app/text_bridge.h"
 
 #include <QApplication>
@@ -13,8 +14,8 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
-#include <QMimeDatabase>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -22,7 +23,9 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
 namespace pantrix {
@@ -110,28 +113,14 @@ QStringList Arguments(const std::string& parameters)
     return arguments;
 }
 
-// The program of the desktop entry the desktop names for the document's type:
-// the first word of its Exec line, found on the search path.
-QString AssociatedProgram(const QString& document)
+// What a desktop entry is given: a local page as a file address, an address as
+// it is.
+std::string EntryAddress(const std::string& parameters)
 {
-    QMimeDatabase types;
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"),
-                 types.mimeTypeForFile(document, QMimeDatabase::MatchExtension).name()});
-    if (!query.waitForFinished(3000) || query.exitCode() != 0)
-        return {};
-    const QString entryName = QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
-    const QString entry = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entryName);
-    QFile file(entry);
-    if (entryName.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1String("Exec=")))
-            return QStandardPaths::findExecutable(QProcess::splitCommand(line.mid(5)).value(0));
-    }
-    return {};
+    const QString address = FromSeam(parameters).trimmed();
+    const QUrl url = address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address)
+                                                          : QUrl(address, QUrl::TolerantMode);
+    return url.toEncoded().toStdString();
 }
 
 // A list entry, the longest text a box asks for: category, marker, space, item.
@@ -360,9 +349,9 @@ void QtUi::ClipboardSetText(const std::string& text)
 
 std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem::path& document)
 {
-    QString program = AssociatedProgram(QFile::decodeName(document.c_str()));
-    if (program.isEmpty())
-        program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (auto entry = DefaultEntryFor(document))
+        return entry;
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (program.isEmpty())
         return std::nullopt;
     return std::filesystem::path(QFile::encodeName(program).toStdString());
@@ -370,6 +359,8 @@ std::optional<std::filesystem::path> QtUi::FindProgramFor(const std::filesystem:
 
 bool QtUi::StartProgram(const std::filesystem::path& program, const std::string& parameters)
 {
+    if (IsDesktopEntry(program))
+        return LaunchEntry(program, EntryAddress(parameters));
     return QProcess::startDetached(QFile::decodeName(program.c_str()), Arguments(parameters));
 }
 
@@ -377,6 +368,14 @@ bool QtUi::StartProgram(const std::filesystem::path& program, const std::string&
 // now: a menu or question just closed leaves no hole in them meanwhile. Only
 // painting is done here; handling other events could start a second command
 // in the middle of this one.
+void QtUi::ShowStatus(const std::string& text)
+{
+    // Long enough to be read after the browser has come up in front.
+    constexpr int kShownFor = 30000;
+    if (auto* window = qobject_cast<QMainWindow*>(m_parent.data()))
+        window->statusBar()->showMessage(FromSeam(text), kShownFor);
+}
+
 void QtUi::SetBusyPointer(bool busy)
 {
     if (!busy)

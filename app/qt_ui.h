@@ -46,6 +46,7 @@ public:
     std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) override;
     bool StartProgram(const std::filesystem::path& program, const std::string& parameters) override;
+    void ShowStatus(const std::string& text) override;
 
     void SetBusyPointer(bool busy) override;
     Date Today() override;

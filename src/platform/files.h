@@ -74,6 +74,10 @@ bool IsTwinName(std::string_view name);
 // save is under way: a twin in use would go with them.
 void RemoveStaleTwins(const fs::path& folder);
 
+// A short-lived file, written new in place of whatever had its name: never
+// through a link of that name, and never into a pipe, whose open would wait.
+Status WriteScratchFile(const fs::path& file, std::string_view content);
+
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step
 

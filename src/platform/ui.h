@@ -128,12 +128,16 @@ public:
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetText(const std::string& text) = 0;
 
-    // The program the desktop opens a document with, if any.
+    // The program the desktop opens a document with, if any: its desktop entry,
+    // or a program that passes documents on when the desktop names none.
     virtual std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) = 0;
-    // Starts a program without waiting for it; true when it started.
+    // Starts a program without waiting for it; true when it started. A desktop
+    // entry is given the parameters as one address, started as its entry says.
     virtual bool StartProgram(const std::filesystem::path& program,
                               const std::string& parameters) = 0;
+    // A passing note in the window's status bar.
+    virtual void ShowStatus(const std::string& text) = 0;
 
     virtual void SetBusyPointer(bool busy) = 0;
     virtual Date Today() = 0;

@@ -34,8 +34,11 @@ void ShowHelpContents(MainScreenState& s, Ui& ui)
 
 void ShowHelpTopic(MainScreenState& s, Ui& ui, std::string_view anchor)
 {
-    (void)ui.StartProgram(s.ProgramFolder / std::string(kHelpViewerName),
-                          HelpViewerArguments(s, anchor));
+    const fs::path viewer = s.ProgramFolder / std::string(kHelpViewerName);
+    if (!ui.StartProgram(viewer, HelpViewerArguments(s, anchor)))
+        ui.ShowMessage({"The help viewer \"" + ShownPath(viewer) + "\" could not be started.",
+                        "Help Not Shown", MessageIcon::Exclamation, MessageButtons::Ok,
+                        MessageAnswer::Ok});
 }
 
 void ShowAbout(MainScreenState&, Ui& ui)

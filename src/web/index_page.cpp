@@ -14,7 +14,7 @@ std::string IndexHead(const SettingsRecord& settings)
 
 std::string LinkRow(std::string_view recipe)
 {
-    return "<tr><td><a href=\"" + PageName(recipe) + "\"><img src=\"" +
+    return "<tr><td><a href=\"" + LinkTarget(PageName(recipe)) + "\"><img src=\"" +
            std::string(kLinkImageName) + "\" alt=\"Click Here!\"></a>&nbsp;" + ToPageText(recipe) +
            "</td></tr>" + kCrLf;
 }

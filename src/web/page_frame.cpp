@@ -1,5 +1,6 @@
 #include "web/page_frame.h"
 
+#include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 #include "web/page_names.h"
@@ -7,6 +8,9 @@
 
 namespace pantrix {
 namespace {
+
+constexpr std::string_view kEncodingLine =
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
 
 std::string Line(std::string_view text)
 {
@@ -30,16 +34,20 @@ std::string BodyLine(const SettingsRecord& settings, const std::string& backgrou
 
 } // namespace
 
+// Pictures are named in pages as links are, so a name in any script reaches the
+// browser as the file's own name.
 FrameGraphics CopiedGraphics(const SettingsRecord& settings)
 {
-    return {GraphicName(settings.BackGraphicPath), GraphicName(settings.TopGraphicPath),
-            GraphicName(settings.SideGraphicPath)};
+    return {LinkTarget(GraphicName(settings.BackGraphicPath)),
+            LinkTarget(GraphicName(settings.TopGraphicPath)),
+            LinkTarget(GraphicName(settings.SideGraphicPath))};
 }
 
 FrameGraphics GraphicsWhereTheyLie(const SettingsRecord& settings)
 {
-    return {std::string(Trim(settings.BackGraphicPath)), std::string(Trim(settings.TopGraphicPath)),
-            std::string(Trim(settings.SideGraphicPath))};
+    const auto where = [](std::string_view field) { return LinkTarget(ShownName(Trim(field))); };
+    return {where(settings.BackGraphicPath), where(settings.TopGraphicPath),
+            where(settings.SideGraphicPath)};
 }
 
 bool ShowsTopGraphic(const SettingsRecord& settings)
@@ -56,8 +64,11 @@ bool ShowsSideGraphic(const SettingsRecord& settings)
 std::string FrameHead(const SettingsRecord& settings, const FrameGraphics& graphics,
                       std::string_view afterTop)
 {
-    std::string head = Line("<html>") + Line("<head>") + Line(BuildStyleBlock(settings)) +
-                       Line("</head>") + BodyLine(settings, graphics.Back);
+    // Said in the page itself, since neither a browser's locale nor a web server
+    // knows the code page the text is written in.
+    std::string head = Line("<html>") + Line("<head>") + Line(kEncodingLine) +
+                       Line(BuildStyleBlock(settings)) + Line("</head>") +
+                       BodyLine(settings, graphics.Back);
     head += Line("<table align=\"center\" width=\"" + std::string(Trim(settings.PageWidth)) +
                  "\"><tr><td>");
     if (ShowsTopGraphic(settings))

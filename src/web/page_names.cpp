@@ -42,6 +42,23 @@ fs::path PageFile(const fs::path& folder, std::string_view recipe)
     return folder / PageName(recipe);
 }
 
+std::string LinkTarget(std::string_view fileName)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string target;
+    for (const char byte : fileName) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c >= 0x20 && c < 0x7F && c != '%' && c != '#' && c != '?' && c != '"') {
+            target += byte;
+            continue;
+        }
+        target += '%';
+        target += kHex[c >> 4];
+        target += kHex[c & 0xF];
+    }
+    return target;
+}
+
 std::string GraphicName(std::string_view path)
 {
     const std::string shown = ShownName(Trim(path));

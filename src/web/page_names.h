@@ -18,6 +18,12 @@ std::string LowerCase(std::string_view text);
 std::string PageName(std::string_view recipe);
 fs::path PageFile(const fs::path& folder, std::string_view recipe);
 
+// A file name as a link in a page names it: "%", "#", "?" and a double quote
+// would end or change the link there, and bytes outside printable ASCII (names
+// are UTF-8) may reach the browser as other letters, so each is written as "%"
+// and two hexadecimal digits.
+std::string LinkTarget(std::string_view fileName);
+
 // A graphic as pages beside their copies name it (UTF-8): the lower-cased text
 // after the last "/" or "\" of its trimmed settings field, or the whole text
 // without a separator.

@@ -19,6 +19,21 @@ std::string Line(std::string_view text)
     return std::string(text) + kCrLf;
 }
 
+// What the user typed into a list entry shows as typed, never as markup.
+std::string Escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
 std::string Row(std::string_view first, std::string_view second)
 {
     return Line("<tr><td>" + std::string(first) + "</td><td>" + std::string(second) + "</td></tr>");
@@ -39,10 +54,10 @@ std::string IngredientRows(std::string_view ingredients)
         const std::string_view category = marked ? entry.substr(0, marker) : std::string_view();
         const std::string_view rest = marked ? entry.substr(marker + 1) : entry;
         if (category == shown) {
-            rows += Row("&nbsp;", rest);
+            rows += Row("&nbsp;", Escaped(rest));
             continue;
         }
-        rows += Row(category, rest);
+        rows += Row(Escaped(category), Escaped(rest));
         shown = category;
     }
     return rows;

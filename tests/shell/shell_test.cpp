@@ -17,7 +17,7 @@
 #include "support/story.h"
 #include "support/transcript.h"
 
-#include <cstdlib>
+#include <sys/stat.h>
 
 namespace pantrix {
 namespace {
@@ -25,12 +25,10 @@ namespace {
 using namespace testing;
 const fs::path kShare = PANTRIX_SOURCE_DATA; // the files installed with the program
 
-// A program whose scratch document goes to the test's own folder, gone after every command.
+// A program whose scratch document is gone after every command.
 class Shell : public ::testing::TestWithParam<std::string>, protected Workspace
 {
 protected:
-    void SetUp() override { ::setenv("TMPDIR", folder.Path().c_str(), 1); }
-    void TearDown() override { ::setenv("TMPDIR", m_tmp.c_str(), 1); }
     // A step's outcome, what was told, the Options check marks, the flags, window and font stored.
     auto Shown(std::function<void(std::string)> step)
     {
@@ -73,7 +71,6 @@ protected:
         return std::to_string(r.Left) + "," + std::to_string(r.Top) + " " +
                std::to_string(r.Width) + "x" + std::to_string(r.Height) + " ";
     }
-    const std::string m_tmp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
     std::string m_outcome;
     std::vector<Result<InstanceLock>> m_locks;
     WindowLayout m_layout;
@@ -150,7 +147,12 @@ TEST_P(Shell, Story)
          }},
         {"browse", Shown([&](auto address) { RunBrowser(s, ui, address); })},
         {"page", Shown([&](auto page) { RunBrowser(s, ui, fs::path(page)); })},
-        {"looked-up", [&](auto) { return OneLine(ui.LookedUp.at(0).value()) + "\n"; }},
+        {"looked-up",
+         [&](auto) { return OneLine(ui.LookedUp.back().value_or("(missing)")) + "\n"; }},
+        {"pipe", Quiet([&](auto name) { ::mkfifo(folder.File(name).c_str(), 0600); })},
+        {"link", Quiet([&](auto a) {
+             fs::create_symlink(folder.File(Fields(a)[1]), folder.File(Fields(a)[0]));
+         })},
         {"document-program", Quiet([&](auto program) { ui.SetDocumentProgram(program); })},
         {"fail-starts", Quiet([&](auto) { ui.FailProgramStarts(); })},
         {"help-topic", Shown([&](auto topic) { ShowHelpTopic(s, ui, topic); })},

@@ -64,6 +64,7 @@ public:
     // What each document asked about held at that moment; missing when it did not exist.
     std::vector<std::optional<std::string>> LookedUp;
     std::vector<std::pair<std::filesystem::path, std::string>> Started; // program, parameters
+    std::vector<std::string> StatusNotes;
     int BusyDepth = 0;
     int BusyShown = 0;
 
@@ -117,6 +118,7 @@ public:
     {
         return Started.emplace_back(program, parameters), !m_programStartsFail;
     }
+    void ShowStatus(const std::string& text) override { StatusNotes.push_back(text); }
     void SetBusyPointer(bool busy) override { BusyDepth += busy ? 1 : -1, BusyShown += busy; }
     Date Today() override { return m_today; }
     void Wait(std::chrono::milliseconds) override {}

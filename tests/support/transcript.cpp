@@ -90,11 +90,13 @@ std::string TakeTranscript(FakeUi& ui, const fs::path& dataFolder)
         out += "clipboard: " + OneLine(*ui.Clipboard) + "\n";
     for (const auto& [program, parameters] : ui.Started)
         out += "start " + program.string() + " " + parameters + "\n";
+    for (const std::string& note : ui.StatusNotes)
+        out += "status: " + note + "\n";
     if (ui.BusyShown)
         out += "busy pointer shown " + std::to_string(ui.BusyShown) + " times\n";
     std::apply([](auto&... seen) { (seen.clear(), ...); },
                std::tie(ui.Messages, ui.Inputs, ui.FileDialogs, ui.ColourDialogs, ui.FontDialogs,
-                        ui.Printed, ui.JobEnds, ui.Started));
+                        ui.Printed, ui.JobEnds, ui.Started, ui.StatusNotes));
     ui.BusyShown = 0;
     return Portable(out, dataFolder);
 }

@@ -4,6 +4,7 @@
 #include "support/data_folder.h"
 #include "support/story.h"
 #include "text/fields.h"
+#include "web/index_page.h"
 #include "web/page_names.h"
 #include "web/page_style.h"
 #include "web/preview.h"
@@ -131,6 +132,7 @@ TEST_P(Web, Story)
               {"html", shown([&](auto text) { return OneLine(TextToHtml(text)); })},
               {"rows", shown([&](auto lines) { return IngredientRows(lines); })},
               {"page-name", shown([&](auto recipe) { return PageName(recipe); })},
+              {"link-row", shown([&](auto recipe) { return OneLine(LinkRow(recipe)); })},
               {"graphic-name", shown([&](auto path) { return GraphicName(path); })},
               {"recipe-page", shown([&](auto) { return RecipePage(s.Settings, "R", "   ", ""); })},
               {"preview-page", shown([&](auto) { return PreviewPage(stored(s.Settings)); })},
