@@ -1,13 +1,13 @@
 #include "app/main_screen.h"
 
 #include "app/code_page_guard.h"
+#include "app/edit_menu.h"
 #include "app/name_list_model.h"
 #include "app/pick_list.h"
 #include "app/splash.h"
 #include "app/text_bridge.h"
 #include "app/todays_list_model.h"
 #include "app/toolbar_icons.h"
-#include "lists/entry_commands.h"
 #include "platform/ui.h"
 #include "shell/start_up.h"
 
@@ -35,7 +35,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace pantrix {
 namespace {
@@ -95,6 +94,10 @@ MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar is shown and hidden from Options only
     BuildLists();
     BuildMenus();
+    m_edit = new EditMenu(*this, m_state, m_ui, m_tmpModel, [this] {
+        RenderCatalogue(Categories::Changed);
+        RenderRecipes(RecipeList::Changed);
+    });
     BuildToolbar();
     BuildStatusBar();
     m_midnight = new QTimer(this);
@@ -574,31 +577,6 @@ void MainScreen::RenderToolbar()
     m_toolbar->setVisible(m_state.Options.ShowToolbar);
 }
 
-// Every control of the window, the item edit frame and the status bar included;
-// the menus keep the desktop's font.
-void MainScreen::AdjustFonts()
-{
-    const bool bold = m_state.Options.BoldFonts;
-    if (m_boldShown == bold)
-        return;
-    m_boldShown = bold;
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget) || widget->isWindow())
-            continue;
-        QFont font = widget->font();
-        font.setBold(bold);
-        widget->setFont(font);
-    }
-}
-
-void MainScreen::ClearToolTips()
-{
-    for (QWidget* widget : findChildren<QWidget*>())
-        widget->setToolTip(QString());
-    for (QAction* action : m_buttons | std::views::values)
-        action->setToolTip(QString());
-}
-
 void MainScreen::Form_Resize()
 {
     const int menuHeight = MenuHeight();
@@ -687,8 +665,7 @@ bool MainScreen::eventFilter(QObject* watched, QEvent* event)
     const bool rightPress = event->type() == QEvent::MouseButtonPress &&
                             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
     if (rightPress && watched == m_tmpList->viewport()) {
-        ModifyCurrentEntry(m_state, m_ui);
-        RenderTodaysList();
+        TmpList_Modify();
         return true;
     }
     if (rightPress && watched == m_file1->viewport()) {
@@ -721,8 +698,7 @@ bool MainScreen::HandleListKey(QObject* watched, QKeyEvent* event)
         return true;
     }
     if (watched == m_tmpList && enter) {
-        ModifyCurrentEntry(m_state, m_ui);
-        RenderTodaysList();
+        TmpList_Modify();
         return true;
     }
     if (watched == m_tmpList && event->key() == Qt::Key_Delete) {

@@ -22,6 +22,7 @@ class QToolButton;
 
 namespace pantrix {
 
+class EditMenu;
 class NameListModel;
 class PickList;
 class TodaysListModel;
@@ -79,6 +80,7 @@ public slots:
     void StdList_DblClick();
     void TmpList_Click(int row);
     void TmpList_DblClick();
+    void TmpList_Modify(); // Enter, or the right mouse button
     void Toolbar1_ButtonClick(const QString& key);
     void mu_ShowRecipeCollection_Click();
     void mu_ShowItemLists_Click();
@@ -168,6 +170,7 @@ private:
     QMargins m_placedWithBorder;
     std::optional<bool> m_boldShown;
     QTimer* m_midnight = nullptr;
+    EditMenu* m_edit = nullptr;
 
     PickList* m_stdList = nullptr;
     PickList* m_catList = nullptr;
