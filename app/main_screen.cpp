@@ -2,6 +2,7 @@
 
 #include "app/autosave_timers.h"
 #include "app/code_page_guard.h"
+#include "app/edit_menu.h"
 #include "app/name_list_model.h"
 #include "app/pick_list.h"
 #include "app/splash.h"
@@ -34,7 +35,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace pantrix {
 namespace {
@@ -94,6 +94,10 @@ MainScreen::MainScreen(MainScreenState& state, Ui& ui) : m_state(state), m_ui(ui
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar is shown and hidden from Options only
     BuildLists();
     BuildMenus();
+    m_edit = new EditMenu(*this, m_state, m_ui, m_tmpModel, [this] {
+        RenderCatalogue(Categories::Changed);
+        RenderRecipes(RecipeList::Changed);
+    });
     BuildToolbar();
     BuildStatusBar();
     m_midnight = new QTimer(this);
@@ -578,31 +582,6 @@ void MainScreen::RenderToolbar()
         m_buttons.at(key)->setEnabled(viewAllows && HandlerFor(button) != nullptr);
     }
     m_toolbar->setVisible(m_state.Options.ShowToolbar);
-}
-
-// Every control of the window, the item edit frame and the status bar included;
-// the menus keep the desktop's font.
-void MainScreen::AdjustFonts()
-{
-    const bool bold = m_state.Options.BoldFonts;
-    if (m_boldShown == bold)
-        return;
-    m_boldShown = bold;
-    for (QWidget* widget : findChildren<QWidget*>()) {
-        if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget) || widget->isWindow())
-            continue;
-        QFont font = widget->font();
-        font.setBold(bold);
-        widget->setFont(font);
-    }
-}
-
-void MainScreen::ClearToolTips()
-{
-    for (QWidget* widget : findChildren<QWidget*>())
-        widget->setToolTip(QString());
-    for (QAction* action : m_buttons | std::views::values)
-        action->setToolTip(QString());
 }
 
 void MainScreen::Form_Resize()

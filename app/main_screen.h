@@ -23,6 +23,7 @@ class QToolButton;
 namespace pantrix {
 
 class AutosaveTimers;
+class EditMenu;
 class NameListModel;
 class PickList;
 class TodaysListModel;
@@ -172,6 +173,7 @@ private:
     std::optional<bool> m_boldShown;
     QTimer* m_midnight = nullptr;
     AutosaveTimers* m_autosave = nullptr;
+    EditMenu* m_edit = nullptr;
 
     PickList* m_stdList = nullptr;
     PickList* m_catList = nullptr;

@@ -4,6 +4,7 @@
 
 #include "app/autosave_timers.h"
 #include "app/config_form.h"
+#include "app/edit_menu.h"
 #include "app/name_list_model.h"
 #include "app/text_bridge.h"
 #include "catalogue/catalogue_view.h"
@@ -41,43 +42,43 @@ void MainScreen::mu_Exit_Click()
 
 void MainScreen::mu_ClearList_Click()
 {
-    ClearList(m_state, m_ui);
+    m_edit->Record(StepKind::ClearList, [this] { ClearList(m_state, m_ui); });
     RenderTodaysList();
 }
 
 void MainScreen::mu_SelectList_Click()
 {
-    SelectList(m_state, m_ui);
+    m_edit->RunUnrecorded([this] { SelectList(m_state, m_ui); });
     RenderTodaysList();
 }
 
 void MainScreen::mu_OneTimeItem_Click()
 {
-    AddOneTimeItem(m_state, m_ui);
+    m_edit->Record(StepKind::AddEntry, [this] { AddOneTimeItem(m_state, m_ui); });
     RenderTodaysList();
 }
 
 void MainScreen::mu_NewCategory_Click()
 {
-    NewCategory(m_state, m_ui);
+    m_edit->Record(StepKind::NewCategory, [this] { NewCategory(m_state, m_ui); });
     RenderCatalogue(Categories::Changed);
 }
 
 void MainScreen::mu_EditCategory_Click()
 {
-    EditCategory(m_state, m_ui);
+    m_edit->Record(StepKind::EditCategory, [this] { EditCategory(m_state, m_ui); });
     RenderCatalogue(Categories::Changed);
 }
 
 void MainScreen::mu_DeleteCategory_Click()
 {
-    DeleteCategory(m_state, m_ui);
+    m_edit->Record(StepKind::DeleteCategory, [this] { DeleteCategory(m_state, m_ui); });
     RenderCatalogue(Categories::Changed);
 }
 
 void MainScreen::mu_NewItem_Click()
 {
-    NewItem(m_state, m_ui);
+    m_edit->Record(StepKind::NewItem, [this] { NewItem(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
@@ -89,19 +90,19 @@ void MainScreen::mu_EditItem_Click()
 
 void MainScreen::mu_DeleteItem_Click()
 {
-    DeleteItem(m_state, m_ui);
+    m_edit->Record(StepKind::DeleteItem, [this] { DeleteItem(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
 void MainScreen::ChangeName_Click()
 {
-    ChangeItemName(m_state, m_ui);
+    m_edit->Record(StepKind::ChangeItemName, [this] { ChangeItemName(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
 void MainScreen::DeleteItem_Click()
 {
-    DeleteEditedItem(m_state, m_ui);
+    m_edit->Record(StepKind::DeleteItem, [this] { DeleteEditedItem(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
@@ -118,7 +119,7 @@ void MainScreen::mu_export_Click()
 
 void MainScreen::MU_Import_Click()
 {
-    ImportCatalogue(m_state, m_ui);
+    m_edit->RunUnrecorded([this] { ImportCatalogue(m_state, m_ui); });
     RenderCatalogue(Categories::Changed);
 }
 
@@ -129,7 +130,7 @@ void MainScreen::mu_DataInformation_Click()
 
 void MainScreen::MU_Purge_Click()
 {
-    PurgeOrphans(m_state, m_ui);
+    m_edit->RunUnrecorded([this] { PurgeOrphans(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
@@ -159,7 +160,7 @@ void MainScreen::mu_PrintShorter_Click()
 // open, the double-click moves the edited item there.
 void MainScreen::CatList_DblClick()
 {
-    MoveItem(m_state, m_ui);
+    m_edit->Record(StepKind::MoveItem, [this] { MoveItem(m_state, m_ui); });
     RenderCatalogue(Categories::Unchanged);
 }
 
@@ -213,7 +214,7 @@ void MainScreen::StdList_Click(int row)
 
 void MainScreen::StdList_DblClick()
 {
-    AddFromCatalogue(m_state, m_ui);
+    m_edit->Record(StepKind::AddEntry, [this] { AddFromCatalogue(m_state, m_ui); });
     RenderTodaysList();
 }
 
@@ -224,14 +225,14 @@ void MainScreen::TmpList_Click(int row)
 
 void MainScreen::TmpList_DblClick()
 {
-    RemoveCurrentEntry(m_state);
+    m_edit->Record(StepKind::RemoveEntry, [this] { RemoveCurrentEntry(m_state); });
     RenderTodaysList();
 }
 
 // Enter, or the right button on the row it picked.
 void MainScreen::TmpList_Modify()
 {
-    ModifyCurrentEntry(m_state, m_ui);
+    m_edit->Record(StepKind::ModifyEntry, [this] { ModifyCurrentEntry(m_state, m_ui); });
     RenderTodaysList();
 }
 
@@ -261,32 +262,32 @@ void MainScreen::mu_ShowItemLists_Click()
 
 void MainScreen::mu_NewRecipe_Click()
 {
-    NewRecipe(m_state, m_ui);
+    m_edit->Record(StepKind::NewRecipe, [this] { NewRecipe(m_state, m_ui); });
     RenderRecipes(RecipeList::Changed);
     RenderTodaysList();
 }
 
 void MainScreen::mu_DeleteRecipe_Click()
 {
-    DeleteRecipe(m_state, m_ui);
+    m_edit->Record(StepKind::DeleteRecipe, [this] { DeleteRecipe(m_state, m_ui); });
     RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_RenameRecipe_Click()
 {
-    RenameRecipe(m_state, m_ui);
+    m_edit->Record(StepKind::RenameRecipe, [this] { RenameRecipe(m_state, m_ui); });
     RenderRecipes(RecipeList::Changed);
 }
 
 void MainScreen::mu_GetIngredients_Click()
 {
-    GetIngredientList(m_state, m_ui);
+    m_edit->Record(StepKind::GetIngredients, [this] { GetIngredientList(m_state, m_ui); });
     RenderTodaysList();
 }
 
 void MainScreen::mu_SaveIngredients_Click()
 {
-    SaveIngredientList(m_state, m_ui);
+    m_edit->Record(StepKind::SaveIngredients, [this] { SaveIngredientList(m_state, m_ui); });
     RenderTodaysList();
 }
 
