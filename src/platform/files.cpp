@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "text/cp1252.h"
+#include "text/fields.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -223,10 +224,7 @@ std::string ShownPath(const fs::path& path)
 
 fs::path FieldPath(std::string_view field)
 {
-    const auto first = field.find_first_not_of(' ');
-    const auto last = field.find_last_not_of(' ');
-    return first == std::string_view::npos ? fs::path()
-                                           : fs::path(ShownName(field.substr(first, last - first + 1)));
+    return fs::path(ShownName(Trim(field)));
 }
 
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber)
