@@ -19,6 +19,7 @@ const std::array kFileMenu = {
     MenuEntry{"mu_PrintRecipe", "Print &Recipe", "", &S::mu_PrintRecipe_Click},
     MenuEntry{"mu_PrintPreview", "Print Pre&view...", "Ctrl+Shift+P", &S::mu_PrintPreview_Click},
     MenuEntry{"mu_Clipboard", "C&opy Current List to Clipboard", "", &S::mu_Clipboard_Click},
+    MenuEntry{"mu_QrCode", "Show List as &QR Code", "", &S::mu_QrCode_Click},
     MenuEntry{"mu_ClipNotes", "Copy Current Recipe &Notes to Clipboard", "", &S::mu_ClipNotes_Click,
               G::RecipeNotes},
     kSeparator,

@@ -138,8 +138,9 @@ TEST(ListQrText, OneCodeOrNumberedCodesSplitBetweenEntries)
           "3/3\n" + produce + "\n     Apples"}},
         // Letters beyond ASCII turn UTF-8.
         {800,
-         {{"Dairy\xB0 Cr\xE8me fra\xEE" "che", false}},
-         {"My Pantrix\nPrinted: 08-16-2002\n\n" + dairy + "\n     Cr\xC3\xA8me fra\xC3\xAE" "che"}},
+         {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", false}},
+         {"My Pantrix\nPrinted: 08-16-2002\n\n" + dairy +
+          "\n     Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(QrCodeTexts(" My Pantrix ", {2002, 8, 16}, c.Entries, c.CodeBytes), c.Codes)
