@@ -8,11 +8,14 @@
 #include <QBoxLayout>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
+#include <QStyle>
 #include <qrencode.h>
 
 #include <algorithm>
@@ -22,27 +25,46 @@ namespace pantrix {
 namespace {
 
 // Pixels a module on the screen: a code of 800 bytes is then about 470 pixels
-// wide, large enough for a phone camera a hand's length away.
+// wide, large enough for a phone camera a hand's length away; several codes take
+// 3, so that three stand side by side on a screen 1,280 pixels wide.
 constexpr int kScale = 4;
+constexpr int kScaleOfSeveral = 3;
 constexpr int kQuietModules = 4;
 constexpr int kGap = 24;
 constexpr unsigned kUtf8Eci = 26;
 
+// A long list's codes stand three to a row, so the window and the picture stay
+// within a screen's width.
+constexpr int kColumns = 3;
+
+// One code, drawn from its one-bit image when shown: a pixmap would keep a copy
+// in the screen's depth, 32 times the size.
+class CodeView final : public QWidget
+{
+public:
+    explicit CodeView(const QImage& code) : m_code(code) { setFixedSize(code.size()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, m_code); }
+
+private:
+    QImage m_code;
+};
+
 QImage SideBySide(const std::vector<QImage>& codes)
 {
-    int width = 0, height = 0;
-    for (const QImage& code : codes) {
-        width += code.width() + (width > 0 ? kGap : 0);
-        height = std::max(height, code.height());
-    }
-    QImage picture(width, height, QImage::Format_RGB32);
+    int cell = 0;
+    for (const QImage& code : codes)
+        cell = std::max(cell, code.width());
+    const int count = static_cast<int>(codes.size());
+    const int columns = std::min(count, kColumns), rows = (count + kColumns - 1) / kColumns;
+    QImage picture(std::max(columns * (cell + kGap) - kGap, 1),
+                   std::max(rows * (cell + kGap) - kGap, 1), QImage::Format_Grayscale8);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    int x = 0;
-    for (const QImage& code : codes) {
-        painter.drawImage(x, 0, code);
-        x += code.width() + kGap;
-    }
+    for (int i = 0; i < count; ++i)
+        painter.drawImage(i % kColumns * (cell + kGap), i / kColumns * (cell + kGap),
+                          codes[static_cast<std::size_t>(i)]);
     return picture;
 }
 
@@ -63,12 +85,14 @@ QImage QrCodeImage(const std::string& utf8, int scale)
     if (!code)
         return {};
     const int side = code->width + 2 * kQuietModules;
-    QImage image(side, side, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    // One bit a pixel: a long list has hundreds of codes.
+    QImage image(side, side, QImage::Format_Mono);
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    image.fill(0);
     for (int y = 0; y < code->width; ++y)
         for (int x = 0; x < code->width; ++x)
             if (code->data[y * code->width + x] & 1) // the low bit marks a dark module
-                image.setPixel(x + kQuietModules, y + kQuietModules, qRgb(0, 0, 0));
+                image.setPixel(x + kQuietModules, y + kQuietModules, 1);
     return image.scaled(side * scale, side * scale);
 }
 
@@ -86,13 +110,12 @@ QrWindow::QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* paren
         this);
 
     auto* codes = new QWidget;
-    auto* row = new QHBoxLayout(codes);
-    row->setSpacing(kGap);
-    std::vector<QImage> images;
+    auto* grid = new QGridLayout(codes);
+    grid->setSpacing(kGap);
     for (int i = 0; i < count; ++i) {
-        images.push_back(QrCodeImage(texts[static_cast<std::size_t>(i)], kScale));
-        auto* code = new QLabel;
-        code->setPixmap(QPixmap::fromImage(images.back()));
+        m_codes.push_back(
+            QrCodeImage(texts[static_cast<std::size_t>(i)], count == 1 ? kScale : kScaleOfSeveral));
+        auto* code = new CodeView(m_codes.back());
         code->setAccessibleName(count == 1
                                     ? QStringLiteral("QR code of the list")
                                     : QStringLiteral("QR code %1 of %2").arg(i + 1).arg(count));
@@ -101,15 +124,21 @@ QrWindow::QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* paren
         if (count > 1)
             column->addWidget(new QLabel(QStringLiteral("%1/%2").arg(i + 1).arg(count)), 0,
                               Qt::AlignHCenter);
-        row->addLayout(column);
+        grid->addLayout(column, i / kColumns, i % kColumns);
     }
-    m_picture = SideBySide(images);
     auto* scroll = new QScrollArea(this);
     scroll->setAccessibleName(QStringLiteral("QR codes"));
     scroll->setWidget(codes);
     scroll->setAlignment(Qt::AlignCenter);
-    scroll->setMinimumSize(std::min(codes->sizeHint().width() + 4, 1000),
-                           codes->sizeHint().height() + 4 + (count > 3 ? 20 : 0));
+    // As large as the codes within the screen, with room for the scroll bar a
+    // long list needs.
+    const QRect room = screen()->availableGeometry();
+    const int height = std::min(codes->sizeHint().height() + 4, room.height() * 7 / 10);
+    const int bar = height < codes->sizeHint().height() + 4
+                        ? style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                        : 0;
+    scroll->setMinimumSize(std::min(codes->sizeHint().width() + 4 + bar, room.width() * 9 / 10),
+                           height);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -128,6 +157,11 @@ QrWindow::QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* paren
     layout->addLayout(buttons);
 }
 
+QImage QrWindow::Picture() const
+{
+    return SideBySide(m_codes);
+}
+
 void QrWindow::AskAndSavePng()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -143,7 +177,7 @@ void QrWindow::AskAndSavePng()
 
 bool QrWindow::SavePng(const QString& file)
 {
-    if (!m_picture.save(file, "PNG")) {
+    if (!Picture().save(file, "PNG")) {
         m_ui.ShowMessage({"The picture could not be written:\r\n" + file.toStdString(),
                           "Save as PNG", MessageIcon::Exclamation, MessageButtons::Ok,
                           MessageAnswer::Ok});

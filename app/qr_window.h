@@ -25,7 +25,7 @@ public:
     QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* parent);
 
     // The codes side by side, as the window shows them.
-    const QImage& Picture() const { return m_picture; }
+    QImage Picture() const;
     // False (after telling the user) when the file could not be written.
     bool SavePng(const QString& file);
 
@@ -33,7 +33,7 @@ private:
     void AskAndSavePng();
 
     Ui& m_ui;
-    QImage m_picture;
+    std::vector<QImage> m_codes;
 };
 
 // Shows the window for Today's List; tells the user when there is nothing to show.
