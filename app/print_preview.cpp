@@ -154,7 +154,10 @@ void PrintPreviewWindow::Print()
 
 void PrintPreviewWindow::AskAndSavePdf()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The desktop's documents folder, or the home folder on a desktop without one.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     QString file = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save as PDF"), QDir(folder).filePath(m_name + QStringLiteral(".pdf")),
         QStringLiteral("PDF files (*.pdf)"));

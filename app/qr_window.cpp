@@ -96,8 +96,9 @@ QImage QrCodeImage(const std::string& utf8, int scale)
     return image.scaled(side * scale, side * scale);
 }
 
-QrWindow::QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* parent)
-    : QDialog(parent), m_ui(ui)
+QrWindow::QrWindow(const std::vector<std::string>& texts, const QString& name, Ui& ui,
+                   QWidget* parent)
+    : QDialog(parent), m_ui(ui), m_name(name)
 {
     setWindowTitle(QStringLiteral("List as QR Code"));
     setAccessibleName(windowTitle());
@@ -164,10 +165,13 @@ QImage QrWindow::Picture() const
 
 void QrWindow::AskAndSavePng()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PNG"),
-                                                QDir(folder).filePath(QStringLiteral("list.png")),
-                                                QStringLiteral("PNG pictures (*.png)"));
+    // The desktop's pictures folder, or the home folder on a desktop without one.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    QString file = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save as PNG"), QDir(folder).filePath(m_name + QStringLiteral(".png")),
+        QStringLiteral("PNG pictures (*.png)"));
     if (file.isEmpty())
         return;
     if (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
@@ -192,7 +196,7 @@ void ShowListQrCode(const MainScreenState& s, Ui& ui, QWidget* parent)
     const std::vector<std::string> texts = ListQrTexts(s, ui);
     if (texts.empty())
         return;
-    QrWindow window(texts, ui, parent);
+    QrWindow window(texts, QString::fromStdString(std::string(Trim(s.List.Name))), ui, parent);
     window.exec();
 }
 

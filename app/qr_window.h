@@ -22,7 +22,8 @@ class QrWindow final : public QDialog
     Q_OBJECT
 
 public:
-    QrWindow(const std::vector<std::string>& texts, Ui& ui, QWidget* parent);
+    // `name` proposes the picture's file name.
+    QrWindow(const std::vector<std::string>& texts, const QString& name, Ui& ui, QWidget* parent);
 
     // The codes side by side, as the window shows them.
     QImage Picture() const;
@@ -33,6 +34,7 @@ private:
     void AskAndSavePng();
 
     Ui& m_ui;
+    QString m_name;
     std::vector<QImage> m_codes;
 };
 

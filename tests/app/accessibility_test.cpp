@@ -149,7 +149,7 @@ private slots:
         ConfigForm form(w.s, w.ui, nullptr);
         HelpWindow help(
             ParseHelpArguments({"-", "-", "Pantrix! on the web", "http://q.example/"}, {}), QUrl());
-        QrWindow qr({"1/2\nMy Pantrix", "2/2\n     Milk"}, w.ui, nullptr);
+        QrWindow qr({"1/2\nMy Pantrix", "2/2\n     Milk"}, "My Pantrix", w.ui, nullptr);
         PrintRecording pages;
         pages.Line("My Pantrix");
         PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);

@@ -58,7 +58,7 @@ private slots:
             expected.sort();
             QTemporaryDir folder;
             FakeUi ui;
-            QrWindow window(texts, ui, nullptr);
+            QrWindow window(texts, "My Pantrix", ui, nullptr);
             QVERIFY(window.SavePng(folder.filePath("list.png")));
             QCOMPARE(Decoded(folder.filePath("list.png")), expected);
             QCOMPARE(ui.StatusNotes.back(),
