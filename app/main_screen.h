@@ -69,6 +69,8 @@ public slots:
     void CatList_DblClick();
     void Menu_Print_Click();
     void mu_Clipboard_Click();
+    void mu_QrCode_Click();
+    void mu_PrintPreview_Click();
     void mu_PrintLonger_Click();
     void mu_PrintShorter_Click();
     void mu_ToolTips_Click();

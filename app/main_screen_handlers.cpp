@@ -6,6 +6,8 @@
 #include "app/config_form.h"
 #include "app/edit_menu.h"
 #include "app/name_list_model.h"
+#include "app/print_preview.h"
+#include "app/qr_window.h"
 #include "app/text_bridge.h"
 #include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"
@@ -143,6 +145,17 @@ void MainScreen::Menu_Print_Click()
 void MainScreen::mu_Clipboard_Click()
 {
     CopyListToClipboard(m_state, m_ui);
+    RenderTodaysList();
+}
+
+void MainScreen::mu_QrCode_Click()
+{
+    ShowListQrCode(m_state, m_ui, this);
+}
+
+void MainScreen::mu_PrintPreview_Click()
+{
+    ShowPrintPreview(m_state, m_ui, this);
     RenderTodaysList();
 }
 

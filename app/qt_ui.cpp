@@ -2,6 +2,7 @@
 
 #include "app/code_page_guard.h"
 #include "app/desktop_entries.h"
+#include "app/print_pages.h"
 #include "app/text_bridge.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -166,7 +166,7 @@ QtUi::QtUi() = default;
 QtUi::~QtUi()
 {
     if (m_painter)
-        m_painter->end();
+        m_painter->End();
 }
 
 MessageAnswer QtUi::ShowMessage(const Message& message)
@@ -270,13 +270,8 @@ Status QtUi::PrinterSetFont(const std::string& face, int points, bool bold)
     m_fontFace = FromSeam(face);
     m_fontPoints = points;
     m_fontBold = bold;
-    if (m_painter) {
-        QFont font(m_fontFace, m_fontPoints);
-        font.setBold(m_fontBold);
-        font.setStyleHint(QFont::TypeWriter);
-        font.setFixedPitch(true);
-        m_painter->setFont(font);
-    }
+    if (m_painter)
+        m_painter->SetFont(PrintFont(m_fontFace, m_fontPoints, m_fontBold));
     return Status::Ok();
 }
 
@@ -294,13 +289,12 @@ Status QtUi::BeginJobIfNeeded()
             m_printFile.contains(QLatin1String("%1")) ? m_printFile.arg(m_jobs) : m_printFile);
     }
     m_printer->setDocName(QStringLiteral("Pantrix!"));
-    m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get())) {
+    m_painter = std::make_unique<PageWriter>(*m_printer);
+    if (!m_painter->Begin()) {
         m_painter.reset();
         m_printer.reset();
         return Status::Failure("The printer could not be started.");
     }
-    m_printY = 0;
     return PrinterSetFont(m_fontFace.toStdString(), m_fontPoints, m_fontBold);
 }
 
@@ -308,17 +302,8 @@ Status QtUi::PrintLine(const std::string& line)
 {
     if (Status started = BeginJobIfNeeded(); !started)
         return started;
-    const QFontMetrics metrics(m_painter->font(), m_printer.get());
-    // A line that would fall below the paper goes on to a new page of the job.
-    const int pageHeight =
-        m_printer->pageLayout().paintRectPixels(m_printer->resolution()).height();
-    if (m_printY + metrics.height() > pageHeight) {
-        if (!m_printer->newPage())
-            return Status::Failure("The printer did not take a new page.");
-        m_printY = 0;
-    }
-    m_painter->drawText(0, m_printY + metrics.ascent(), FromSeam(line));
-    m_printY += metrics.height();
+    if (!m_painter->Line(FromSeam(line)))
+        return Status::Failure("The printer did not take a new page.");
     return Status::Ok();
 }
 
@@ -327,14 +312,21 @@ Status QtUi::PrintEmptyLine()
     return PrintLine(std::string());
 }
 
+// The job is the printer's now; the status bar says which printer has it.
 Status QtUi::EndPrintJob()
 {
     if (!m_painter)
         return Status::Ok();
-    const bool ended = m_painter->end();
+    const bool ended = m_painter->End();
     m_painter.reset();
+    const QString where = m_printer->outputFormat() == QPrinter::PdfFormat
+                              ? QStringLiteral("Saved as ") + m_printer->outputFileName()
+                              : QStringLiteral("Sent to printer ") + m_printer->printerName();
     m_printer.reset();
-    return ended ? Status::Ok() : Status::Failure("The print job could not be finished.");
+    if (!ended)
+        return Status::Failure("The print job could not be finished.");
+    ShowStatus(where.toStdString());
+    return Status::Ok();
 }
 
 void QtUi::ClipboardClear()

@@ -8,10 +8,11 @@
 #include <QWidget>
 #include <memory>
 
-class QPainter;
 class QPrinter;
 
 namespace pantrix {
+
+class PageWriter;
 
 class QtUi final : public Ui
 {
@@ -62,8 +63,7 @@ private:
     int m_fontPoints = 10;
     bool m_fontBold = false;
     std::unique_ptr<QPrinter> m_printer;
-    std::unique_ptr<QPainter> m_painter;
-    int m_printY = 0;
+    std::unique_ptr<PageWriter> m_painter;
     int m_jobs = 0;
 };
 

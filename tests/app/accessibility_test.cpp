@@ -3,6 +3,8 @@
 // file, colour and font dialogs are left to Qt.)
 #include "app/config_form.h"
 #include "app/main_screen.h"
+#include "app/print_preview.h"
+#include "app/qr_window.h"
 #include "app/qt_ui.h"
 #include "help/help_window.h"
 #include "support/data_folder.h"
@@ -147,7 +149,11 @@ private slots:
         ConfigForm form(w.s, w.ui, nullptr);
         HelpWindow help(
             ParseHelpArguments({"-", "-", "Pantrix! on the web", "http://q.example/"}, {}), QUrl());
-        for (QWidget* window : std::initializer_list<QWidget*>{&form, &help}) {
+        QrWindow qr({"1/2\nMy Pantrix", "2/2\n     Milk"}, "My Pantrix", w.ui, nullptr);
+        PrintRecording pages;
+        pages.Line("My Pantrix");
+        PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
+        for (QWidget* window : std::initializer_list<QWidget*>{&form, &help, &qr, &preview}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowActive(window));
             QCOMPARE(Faults(window), QString());
