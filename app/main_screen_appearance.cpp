@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <ranges>
 
 namespace pantrix {
 
@@ -29,7 +28,7 @@ void MainScreen::ClearToolTips()
 {
     for (QWidget* widget : findChildren<QWidget*>())
         widget->setToolTip(QString());
-    for (QAction* action : m_buttons | std::views::values)
+    for (const auto& [name, action] : m_buttons)
         action->setToolTip(QString());
 }
 

@@ -14,7 +14,7 @@
 #include "support/story.h"
 #include "support/transcript.h"
 
-#include <ranges>
+#include <algorithm>
 
 namespace pantrix {
 namespace {
@@ -25,9 +25,10 @@ using namespace testing;
 std::string Records(std::string_view list, bool items = false)
 {
     std::string records;
-    for (const auto part : std::views::split(list, '|')) {
-        const std::string_view name(part.begin(), part.end()),
-            category = name.substr(0, name.find('/'));
+    for (std::size_t start = 0, end = 0; !list.empty() && end != list.npos; start = end + 1) {
+        end = list.find('|', start);
+        const std::string_view name = list.substr(start, end - start),
+                               category = name.substr(0, name.find('/'));
         records +=
             items ? ItemRecord(category, name.substr(category.size() + 1)) : CategoryRecord(name);
     }

@@ -51,7 +51,7 @@ TEST_P(Lists, Story)
         "lists/" + GetParam() + ".txt",
         WithCommonSteps(
             *this,
-            {{"entry", Quiet([&](auto text) { s.List.Entries.emplace_back(text, false); })},
+            {{"entry", Quiet([&](auto text) { s.List.Entries.push_back({text}); })},
              {"category", Quiet([&](auto row) { SelectCategory(s, ui, std::stoul(row)); })},
              {"item", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
              {"current", Quiet([&](auto row) { SelectEntry(s, std::stoul(row)); })},

@@ -276,7 +276,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             continue; // a new file may be made beside read-only ones
         Workspace w;
         const fs::path moved = w.folder.Path().native() + ".moved";
-        const int code = InChild([&] {
+        // Named in the capture, as clang 14 does not capture structured bindings.
+        const int code = InChild([&, &before = before, &after = after] {
             const bool smallDisk =
                 hostile == FullDisk && OwnMounts() &&
                 !::mount("tmpfs", w.folder.Path().c_str(), "tmpfs", 0, "size=256k");

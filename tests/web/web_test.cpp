@@ -13,8 +13,6 @@
 #include "web/text_to_html.h"
 #include "web/web_commands.h"
 
-#include <ranges>
-
 namespace pantrix {
 namespace {
 
@@ -48,7 +46,8 @@ TEST_P(Web, Story)
     };
     const auto times = [&](void (*change)(PageStyleView&)) {
         return quiet([&, change](auto n) {
-            std::ranges::for_each(std::views::iota(0, std::stoi(n)), [&](int) { change(view); });
+            for (int i = std::stoi(n); i > 0; --i)
+                change(view);
         });
     };
     const auto shown = [&](std::function<std::string(std::string)> part) {
