@@ -1,5 +1,6 @@
-// One fuzz target per reader, PANTRIX_FUZZ_TARGET naming it: a broken promise aborts, so
-// libFuzzer keeps the input, and main replays the seed corpus and every input that failed.
+// One fuzz target per reader, the program's name after its first "_" naming it: a broken
+// promise aborts, so libFuzzer keeps the input, and main replays the seed corpus and every
+// input that failed.
 #include "catalogue/catalogue_records.h"
 #include "catalogue/catalogue_text.h"
 #include "catalogue/catalogue_view.h"
@@ -236,21 +237,41 @@ void pantrix::testing::FailTest(const std::string& message)
     Check(false, message);
 }
 
+namespace {
+
+// Every program is built from this one file compiled once: "fuzz_list_file" and
+// "replay_list_file" both run the target "list_file".
+void (*gTarget)(std::string_view) = nullptr;
+
+void ChooseTarget(const char* program)
+{
+    const std::string name = fs::path(program).filename().string();
+    gTarget = kTargets.at(name.substr(name.find('_') + 1));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
+{
+    ChooseTarget((*argv)[0]);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    kTargets.at(PANTRIX_FUZZ_TARGET)({reinterpret_cast<const char*>(data), size});
+    gTarget({reinterpret_cast<const char*>(data), size});
     return 0;
 }
 
 // Weak, so that libFuzzer's own main takes its place in the fuzz programs.
 [[gnu::weak]] int main(int argc, char** argv)
 {
+    ChooseTarget(argv[0]);
     for (int i = 1; i < argc; ++i)
         for (const auto& entry : fs::directory_iterator(argv[i]))
             if (!entry.path().filename().native().starts_with('.')) {
                 std::cerr << entry.path().string() << std::endl; // an input ending the run is named
                 std::ifstream in(entry.path(), std::ios::binary);
-                kTargets.at(PANTRIX_FUZZ_TARGET)(
-                    std::string(std::istreambuf_iterator<char>(in), {}));
+                gTarget(std::string(std::istreambuf_iterator<char>(in), {}));
             }
 }
