@@ -268,6 +268,7 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
         StartAgain(w.folder);
         EXPECT_TRUE(OldOrNew(path, Snapshot(w.folder.Path(), path), before, after));
         EXPECT_EQ(TwinsIn(w.folder.Path()), 0);
+        EXPECT_FALSE(crash && w.folder.Exists("category.new")) << "new categories left for good";
     }
     ExpectGolden(told, "platform/" + std::string(path.Name) + ".txt");
     for (const Hostile hostile : {FullDisk, ReadOnlyFolder, ReadOnlyFiles, FolderIsAFile}) {
