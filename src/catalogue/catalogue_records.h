@@ -16,6 +16,7 @@ inline constexpr std::string_view kCategoryFile = "category.lst";
 inline constexpr std::string_view kItemFile = "std_item.lst";
 inline constexpr std::string_view kCategoryNewFile = "category.new";
 inline constexpr std::string_view kItemNewFile = "std_item.new";
+inline constexpr std::string_view kImportFile = "import.txt"; // found in any case
 
 std::string CategoryRecord(std::string_view name);
 std::string ItemRecord(std::string_view category, std::string_view item);

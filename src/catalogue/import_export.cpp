@@ -86,12 +86,12 @@ std::string StateAfterFailedRestore(const MainScreenState& s, const CatalogueSna
     return state.empty() ? "The catalogue was not changed." : state;
 }
 
+// Both or neither: a category file left alone would stay for good, as a merge
+// acts only once the item file is there.
 Status WriteNewFiles(const MainScreenState& s, const CatalogueText& imported)
 {
-    if (Status categories = ReplaceFile(s.DataFile(kCategoryNewFile), imported.CategoryRecords);
-        !categories)
-        return categories;
-    return ReplaceFile(s.DataFile(kItemNewFile), imported.ItemRecords);
+    return ReplaceFilesTogether(s.DataFile(kCategoryNewFile), imported.CategoryRecords,
+                                s.DataFile(kItemNewFile), imported.ItemRecords);
 }
 
 } // namespace
@@ -127,7 +127,7 @@ void ImportCatalogue(MainScreenState& s, Ui& ui)
                                 "Ready to import...")))
         return;
     BusyPointer busy(ui);
-    const auto importFile = FindFileAnyCase(s.DataFolder, "import.txt");
+    const auto importFile = FindFileAnyCase(s.DataFolder, kImportFile);
     if (!importFile) {
         // A data folder that cannot be read says why, or the user would look for a
         // file that is there.

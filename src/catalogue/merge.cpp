@@ -1,6 +1,7 @@
 #include "catalogue/merge.h"
 
 #include "catalogue/catalogue_records.h"
+#include "catalogue/catalogue_text.h"
 #include "platform/record_file.h"
 #include "platform/ui.h"
 #include "text/lines.h"
@@ -145,6 +146,24 @@ Status DropNewFiles(const fs::path& folder)
     return RemoveFile(In(folder, kCategoryNewFile));
 }
 
+// New files that hold exactly what the import file reads as were written by an
+// import that stopped before its merge ended: the user asked for them, so they
+// are merged as the import would have, not offered as an installation's.
+bool WrittenByImport(const fs::path& folder)
+{
+    const auto importFile = FindFileAnyCase(folder, kImportFile);
+    if (!importFile)
+        return false;
+    const auto text = ReadWholeFile(*importFile);
+    const auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
+    const auto items = ReadWholeFile(In(folder, kItemNewFile));
+    if (!text || !categories || !items)
+        return false;
+    const CatalogueText imported = ParseCatalogueText(text.value());
+    return !imported.FirstLineWithoutCategory && imported.CategoryRecords == categories.value() &&
+           imported.ItemRecords == items.value();
+}
+
 } // namespace
 
 Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
@@ -181,8 +200,8 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     // files in place leaves: it is finished without asking again.
     if (c.Missing.empty() && i.Missing.empty())
         return RemoveNewFiles(folder, Status::Ok());
-    const bool merge =
-        mode == MergeMode::Import || ui.ShowMessage(kUpgradeQuestion) == MessageAnswer::Yes;
+    const bool merge = mode == MergeMode::Import || WrittenByImport(folder) ||
+                       ui.ShowMessage(kUpgradeQuestion) == MessageAnswer::Yes;
     return merge ? PutInPlace(folder, Catalogue{c.Present + c.Missing, i.Present + i.Missing})
                  : DropNewFiles(folder);
 }

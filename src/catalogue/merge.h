@@ -19,7 +19,9 @@ enum class MergeMode
 //                             left by a stopped take of new files);
 //   no items, new ones:       the new files become the catalogue;
 //   both:                     merged without duplicates (at start-up only if the
-//                             user agrees; otherwise the new files are dropped);
+//                             user agrees, unless the new files are what
+//                             "import.txt" reads as, left by an import that
+//                             stopped; otherwise the new files are dropped);
 //                             new files that add nothing are dropped unasked.
 // Both catalogue files are replaced in one step, so they end both old or both
 // new. A failure, or a change that may not survive a power cut, is shown to the

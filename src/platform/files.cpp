@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -471,6 +472,21 @@ void RemoveStaleTwins(const fs::path& folder)
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::error_code unreadable;
         if (IsTwinName(it->path().filename().native()) && it->is_regular_file(unreadable))
+            (void)RemoveFile(it->path());
+    }
+}
+
+void RemoveStaleTwins(const fs::path& folder, const std::function<bool(std::string_view)>& ours)
+{
+    const auto settled = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().native();
+        if (!IsTwinName(name) || !ours(std::string_view(name).substr(1, name.size() - 8)))
+            continue;
+        std::error_code unreadable, undated;
+        const bool regular = it->symlink_status(unreadable).type() == fs::file_type::regular;
+        if (regular && !unreadable && it->last_write_time(undated) < settled && !undated)
             (void)RemoveFile(it->path());
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/status.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +74,11 @@ bool IsTwinName(std::string_view name);
 // putting back a pair of files replaced or moved only half way. Only while no
 // save is under way: a twin in use would go with them.
 void RemoveStaleTwins(const fs::path& folder);
+
+// The same in a folder other programs and other runs write to as well: only the
+// twins of the files `ours` names, and only those untouched for a minute, which a
+// save under way never is. Nothing else in the folder is touched.
+void RemoveStaleTwins(const fs::path& folder, const std::function<bool(std::string_view)>& ours);
 
 // A short-lived file, written new in place of whatever had its name: never
 // through a link of that name, and never into a pipe, whose open would wait.

@@ -97,6 +97,14 @@ std::vector<std::string> CopyPageGraphics(const MainScreenState& s, const fs::pa
     return problems;
 }
 
+std::vector<std::string> PageGraphicNames(const MainScreenState& s)
+{
+    std::vector<std::string> names;
+    for (const PageGraphic& graphic : PageGraphics(s, true))
+        names.push_back(graphic.Name);
+    return names;
+}
+
 std::vector<std::string> GraphicProblems(const MainScreenState& s)
 {
     std::vector<std::string> problems;

@@ -30,6 +30,9 @@ void ShowPictureProblems(Ui& ui, const std::vector<std::string>& problems,
 std::vector<std::string> CopyPageGraphics(const MainScreenState& s, const fs::path& folder,
                                           bool linkShown);
 
+// The names the link image and the style's graphics take beside the pages.
+std::vector<std::string> PageGraphicNames(const MainScreenState& s);
+
 // The same lines for the graphics where they lie, as the style preview shows them.
 std::vector<std::string> GraphicProblems(const MainScreenState& s);
 

@@ -14,6 +14,8 @@
 #include "web/page_names.h"
 #include "web/recipe_page.h"
 
+#include <algorithm>
+
 namespace pantrix {
 namespace {
 
@@ -23,6 +25,17 @@ enum class IndexKind
     RestyleExisting,
     MakeAll
 };
+
+// Page making stopped by a crash leaves the twins of its pages and pictures; the
+// next in the same folder removes them. The folder may hold other files, so only
+// twins of the names pages and their pictures take go.
+void RemoveTwinsOfPages(const MainScreenState& s)
+{
+    const std::vector<std::string> pictures = PageGraphicNames(s);
+    RemoveStaleTwins(s.WebFolder, [&](std::string_view file) {
+        return file.ends_with(".htm") || std::ranges::find(pictures, file) != pictures.end();
+    });
+}
 
 // The dialog starts in the folder pages went to last; the folder as chosen is
 // used whole, only the page names are the program's.
@@ -45,6 +58,7 @@ bool ChooseWebFolder(MainScreenState& s, Ui& ui, std::string presetName)
         return false;
     s.WebFolder = folder;
     s.Settings.WebPagesFolder = DataPathText(s.WebFolder);
+    RemoveTwinsOfPages(s);
     return true;
 }
 

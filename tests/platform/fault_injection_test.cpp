@@ -265,9 +265,10 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             if (persistent && fault == Fault::NoSpace)
                 told += "call " + std::to_string(call) + ":\n" + said;
         }
-        StartAgain(w.folder);
+        EXPECT_EQ(StartAgain(w.folder), 0u) << "a question at the next start";
         EXPECT_TRUE(OldOrNew(path, Snapshot(w.folder.Path(), path), before, after));
         EXPECT_EQ(TwinsIn(w.folder.Path()), 0);
+        EXPECT_FALSE(crash && w.folder.Exists("category.new")) << "new categories left for good";
     }
     ExpectGolden(told, "platform/" + std::string(path.Name) + ".txt");
     for (const Hostile hostile : {FullDisk, ReadOnlyFolder, ReadOnlyFiles, FolderIsAFile}) {

@@ -73,6 +73,10 @@ TEST_P(Web, Story)
                    folder.Write(a.substr(0, a.find('|')), a.substr(a.find('|') + 1));
                })},
               {"folder", quiet([&](auto name) { fs::create_directories(folder.File(name)); })},
+              {"age", quiet([&](auto name) { // every file in the folder an hour old
+                   for (const auto& file : fs::directory_iterator(folder.File(name)))
+                       fs::last_write_time(file, file.last_write_time() - std::chrono::hours(1));
+               })},
               {"remove", quiet([&](auto name) { fs::remove_all(folder.File(name)); })},
               {"choose", quiet([&](auto p) {
                    ui.AnswerFile(ChosenFile{folder.File(p), fs::path(p).filename()});
