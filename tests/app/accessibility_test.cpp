@@ -110,9 +110,21 @@ void FindTabFaults(QWidget* window, QString& faults)
                             << "but Tab comes to it later\n";
 }
 
+// A control left out of its layout lies over another one where the window starts; neighbours
+// may share a border line.
+void FindOverlaps(QWidget* window, QString& faults)
+{
+    for (QWidget* a : window->findChildren<QWidget*>())
+        for (QWidget* b : a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (a < b && a->isVisible() && b->isVisible() && !b->isWindow() &&
+                a->geometry().marginsRemoved({1, 1, 1, 1}).intersects(b->geometry()))
+                QDebug(&faults) << a << "lies over" << b << "\n";
+}
+
 QString Faults(QWidget* window)
 {
     QString faults;
+    FindOverlaps(window, faults);
     FindUnnamed(QAccessible::queryAccessibleInterface(window), faults);
     FindTabFaults(window, faults);
     for (QMenuBar* bar : window->findChildren<QMenuBar*>())
