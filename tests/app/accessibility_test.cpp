@@ -2,6 +2,7 @@
 // named, each menu and entry with a key, Tab reaching every control in reading order. (Qt's own
 // file, colour and font dialogs are left to Qt.)
 #include "app/config_form.h"
+#include "app/find_window.h"
 #include "app/main_screen.h"
 #include "app/print_preview.h"
 #include "app/qr_window.h"
@@ -110,9 +111,21 @@ void FindTabFaults(QWidget* window, QString& faults)
                             << "but Tab comes to it later\n";
 }
 
+// A control left out of its layout lies over another one where the window starts; neighbours
+// may share a border line.
+void FindOverlaps(QWidget* window, QString& faults)
+{
+    for (QWidget* a : window->findChildren<QWidget*>())
+        for (QWidget* b : a->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (a < b && a->isVisible() && b->isVisible() && !b->isWindow() &&
+                a->geometry().marginsRemoved({1, 1, 1, 1}).intersects(b->geometry()))
+                QDebug(&faults) << a << "lies over" << b << "\n";
+}
+
 QString Faults(QWidget* window)
 {
     QString faults;
+    FindOverlaps(window, faults);
     FindUnnamed(QAccessible::queryAccessibleInterface(window), faults);
     FindTabFaults(window, faults);
     for (QMenuBar* bar : window->findChildren<QMenuBar*>())
@@ -147,13 +160,14 @@ private slots:
 
         Workspace w;
         ConfigForm form(w.s, w.ui, nullptr);
+        FindWindow find(w.s, w.ui, nullptr);
         HelpWindow help(
             ParseHelpArguments({"-", "-", "Pantrix! on the web", "http://q.example/"}, {}), QUrl());
         QrWindow qr({"1/2\nMy Pantrix", "2/2\n     Milk"}, "My Pantrix", w.ui, nullptr);
         PrintRecording pages;
         pages.Line("My Pantrix");
         PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
-        for (QWidget* window : std::initializer_list<QWidget*>{&form, &help, &qr, &preview}) {
+        for (QWidget* window : std::initializer_list<QWidget*>{&form, &find, &help, &qr, &preview}) {
             window->show();
             QVERIFY(QTest::qWaitForWindowActive(window));
             QCOMPARE(Faults(window), QString());

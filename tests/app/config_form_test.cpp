@@ -2,6 +2,7 @@
 
 #include "shell/start_up.h"
 #include "support/data_folder.h"
+#include "support/faulty_file_system.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -44,6 +45,11 @@ private slots:
         QEnterEvent enter({}, {}, {});
         QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
         QCOMPARE(label("Helper")->text(), "Click to save these style settings and exit.");
+        {
+            pantrix::testing::FaultyFileSystem full(1, pantrix::testing::Fault::NoSpace, true);
+            push(form, "SaveConfig"); // not written: the window stays for another try
+        }
+        QVERIFY(form.isVisible());
         push(form, "SaveConfig");
         QCOMPARE(w.folder.Read("px31.cfg").substr(184, 25), "255                 620  ");
         pantrix::ConfigForm again(w.s, w.ui, nullptr);

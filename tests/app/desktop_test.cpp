@@ -112,12 +112,14 @@ private slots:
     void aSessionEndClosesTheOpenQuestionAndStores_data()
     {
         QTest::addColumn<bool>("duringStartUp");
-        QTest::newRow("Upgrade Installation at start-up") << true;
-        QTest::newRow("Clear List asked") << false;
+        QTest::addColumn<int>("signal");
+        QTest::newRow("Upgrade Installation at start-up") << true << SIGTERM;
+        QTest::newRow("Clear List asked, hung up") << false << SIGHUP;
     }
     void aSessionEndClosesTheOpenQuestionAndStores()
     {
         QFETCH(bool, duringStartUp);
+        QFETCH(int, signal);
         TestFolder folder;
         folder.Write("category.lst", Categories({"Dairy"}));
         folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
@@ -139,7 +141,7 @@ private slots:
         connect(&signaller, &QTimer::timeout, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box && box->isVisible() && !asked.contains(box->windowTitle()))
-                asked << box->windowTitle(), std::raise(SIGTERM);
+                asked << box->windowTitle(), std::raise(signal);
             else if (box && ++ticks > 300)
                 box->reject();
         });

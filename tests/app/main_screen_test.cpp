@@ -94,6 +94,7 @@ struct Window
                 {"answer",
                  [&] { ui.AnswerMessage(rest == "No" ? MessageAnswer::No : MessageAnswer::Yes); }},
                 {"input", [&] { ui.AnswerInput(rest.toStdString()); }},
+                {"cancel-file", [&] { ui.AnswerFile(std::nullopt); }},
                 {"close", [&] { window.close(); }},
                 {"stored",
                  [&] { told += (folder.Read("px31.cfg").substr(164, 20) + "\n").c_str(); }},

@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -59,6 +60,10 @@ private slots:
             QTemporaryDir folder;
             FakeUi ui;
             QrWindow window(texts, "My Pantrix", ui, nullptr);
+            qsizetype numbered = 0; // "2/3" under each code when there are several
+            for (const QLabel* label : window.findChildren<QLabel*>())
+                numbered += label->text().contains('/');
+            QCOMPARE(numbered, texts.size() > 1 ? qsizetype(texts.size()) : 0);
             QVERIFY(window.SavePng(folder.filePath("list.png")));
             QCOMPARE(Decoded(folder.filePath("list.png")), expected);
             QCOMPARE(ui.StatusNotes.back(),

@@ -50,6 +50,11 @@ TEST(Find, FindsLineItemsAndRecipesWithoutRegardToCaseAndAccents)
             found += hit.Text + " @ " + hit.Where + "|";
         EXPECT_EQ(found, c.Found) << c.Typed;
     }
+    // A hit is picked only while its item is still in its category.
+    const FindHit salt = index.Search("salt", 1).at(0);
+    EXPECT_TRUE(PickLineItem(w.s, w.ui, salt));
+    w.folder.Write("std_item.lst", Items({{"Condiments and Spices", "Pepper"}}));
+    EXPECT_FALSE(PickLineItem(w.s, w.ui, salt));
 }
 
 } // namespace

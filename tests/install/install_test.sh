@@ -43,14 +43,16 @@ grep -q "<release version=\"$version\"" "$metainfo" ||
     fail "the metadata does not list release $version"
 
 # A first start copies the help pages, graphics and link image and delivers the
-# starter catalogue, all from ../share/pantrix beside the installed program. Told
-# to stop while it is still starting, the program ends of its own accord.
+# starter catalogue, all from ../share/pantrix beside the installed program, even
+# after a delivery killed between its renames. Told to stop while it is still
+# starting, the program ends of its own accord.
 data=$prefix/home/pantrix
+mkdir -p "$data" && echo x >"$data/category.new" && touch "$data/.category.new."{commit,absent}
 QT_QPA_PLATFORM=offscreen "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 300); do
     if [ -d "$data/px_help" ] && [ -f "$data/gofore.jpg" ] &&
-        { [ -s "$data/category.new" ] || [ -s "$data/category.lst" ]; }; then
+        { [ -s "$data/std_item.new" ] || [ -s "$data/std_item.lst" ]; }; then
         kill -TERM "$pid"
         for _ in $(seq 300); do
             if ! kill -0 "$pid" 2>/dev/null; then

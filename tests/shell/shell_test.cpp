@@ -17,6 +17,7 @@
 #include "support/story.h"
 #include "support/transcript.h"
 
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace pantrix {
@@ -128,6 +129,8 @@ TEST_P(Shell, Story)
              return m_locks.back() ? std::string("locked\n") : Told(m_locks.back().status());
          }},
         {"release", Quiet([&](auto) { m_locks.clear(); })},
+        {"start-lasting-program", // such as the browser, which may outlive us
+         Quiet([&](auto) { EXPECT_EQ(std::system("sleep 2 </dev/null >/dev/null 2>&1 &"), 0); })},
         {"data-dir",
          [&](auto line) {
              const auto words = Fields(line);
