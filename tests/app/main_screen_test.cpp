@@ -74,8 +74,12 @@ struct Window
             const QKeyCombination key = QKeySequence(text)[0];
             const std::map<QString, std::function<void()>> verbs{
                 {"write", [&] { folder.Write(name, Unescaped(text.toStdString())); }},
-                {"start", [&] { window.StartUp(); }},
-                {"resize", [&] { window.resize(w[1].toInt(), w[2].toInt()); }},
+                {"start", [&] { window.StartUp(), FollowShownSize(); }},
+                {"resize", // done once the window system shows it, after its earlier answers
+                 [&] {
+                     window.resize(w[1].toInt(), w[2].toInt());
+                     QTRY_COMPARE(shown, QSize(w[1].toInt(), w[2].toInt()));
+                 }},
                 {"click", [&] { QTest::mouseClick(list(), Qt::LeftButton, {}, at()); }},
                 {"rclick", [&] { QTest::mouseClick(list(), Qt::RightButton, {}, at()); }},
                 {"dclick", [&] { QTest::mouseDClick(list(), Qt::LeftButton, {}, at()); }},
@@ -108,6 +112,15 @@ struct Window
             verbs.at(w[0])();
         }
         QApplication::processEvents();
+    }
+    // A window manager answers size requests in its own time and in turn.
+    void FollowShownSize()
+    {
+        shown = window.size();
+        QObject::connect(window.windowHandle(), &QWindow::widthChanged, &window,
+                         [this](int width) { shown.setWidth(width); });
+        QObject::connect(window.windowHandle(), &QWindow::heightChanged, &window,
+                         [this](int height) { shown.setHeight(height); });
     }
     // The step, then one line for each named command and part of the window that
     // changed, with what a screen reader hears of it; for what was picked; for
@@ -176,6 +189,7 @@ struct Window
     TestFolder folder;
     MainScreenState state = folder.State();
     FakeUi ui;
+    QSize shown; // as the window system last showed the window
     MainScreen window{state, ui};
     QStringList seen;
     QString told;
