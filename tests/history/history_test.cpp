@@ -187,6 +187,10 @@ TEST(History, AFailedWriteLeavesTheFilesAsTheyWereAndIsReported)
         EXPECT_EQ(Listing(t.folder.Path()), after);
         ASSERT_EQ(t.ui.Messages.size(), 1u);
         EXPECT_EQ(t.ui.Messages[0].Icon, MessageIcon::Critical);
+        const std::string& told = t.ui.Messages[0].Text;
+        EXPECT_TRUE(told.starts_with("Could not undo " + t.history.NextUndo()->Name + ":") &&
+                    told.ends_with("The files are as they were before."))
+            << told;
         EXPECT_TRUE(t.history.Undo(t.s, t.ui));
     }
 }
