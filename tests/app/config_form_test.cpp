@@ -30,14 +30,17 @@ private slots:
                  "Pantrix! - Web Page Style Settings|Arial|fixed size");
         w.ui.AnswerColour(0x0000FF);
         w.ui.AnswerFont(pantrix::FontChoice{"Courier New", 14});
-        w.ui.AnswerFile(pantrix::ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
+        for (int graphic = 0; graphic < 3; ++graphic)
+            w.ui.AnswerFile(pantrix::ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
         w.ui.SetDocumentProgram("/usr/bin/browser");
-        push(form, "BGColorSelect FontSelect TopGraphicSelect PageWidthLess PageWidthLess "
-                   "UseTopGraphicCheck PreviewPage cmu_Help");
+        push(form, "BGColorSelect FontSelect TopGraphicSelect SideGraphicSelect BackGraphicSelect "
+                   "PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
+        QString pictures;
+        for (const char* name : {"TopGraphic", "SideGraphic", "BackGraphic"})
+            pictures += label(name)->pixmap().isNull() ? "" : "|picture";
         QCOMPARE(label("Label1")->palette().color(QPalette::Window).name() + "|" +
-                     label("Label1")->text() + "|" + label("PageWidth")->text() +
-                     (label("TopGraphic")->pixmap().isNull() ? "" : "|picture"),
-                 "#ff0000|Courier New - 14|620|picture");
+                     label("Label1")->text() + "|" + label("PageWidth")->text() + pictures,
+                 "#ff0000|Courier New - 14|620|picture|picture|picture");
         QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
                      w.ui.Started.at(0).second,
                  "N16777215            640  " + w.s.DataPath + "preview.htm");
