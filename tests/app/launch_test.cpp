@@ -83,11 +83,15 @@ private slots:
             {bin + " --new-window %U", page, "|--new-window" + path},
             {"\"" + Path("bin/fake browser") + "\" %u", page, path},
             {bin + " %f", page, path},
+            // No entry: the program itself, given double-quoted parts apart, other text whole.
+            {"", "\"a b\" \"c\"", "|a b|c|"},
+            {"", "a \"b\"", "|a \"b\"|"},
         };
         for (const auto& c : cases) {
             QFile::remove(Path("record"));
-            QVERIFY2(ui.StartProgram(Entry("shape", c.Exec), c.Address.toStdString()),
-                     qPrintable(c.Exec));
+            const auto program = c.Exec.isEmpty() ? std::filesystem::path(bin.toStdString())
+                                                  : Entry("shape", c.Exec);
+            QVERIFY2(ui.StartProgram(program, c.Address.toStdString()), qPrintable(c.Exec));
             QFile record(Path("record"));
             QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
             QVERIFY(record.open(QIODevice::ReadOnly));
