@@ -18,24 +18,62 @@ namespace pantrix::testing {
 // it showed.
 using Steps = std::map<std::string, std::function<std::string(std::string)>>;
 
+// One step taken, and what it showed.
+inline std::string TakeStep(const Steps& steps, const std::string& line)
+{
+    SCOPED_TRACE(line);
+    const std::size_t space = std::min(line.find(' ', 2), line.size());
+    std::string argument = line.substr(std::min(space + 1, line.size()));
+    for (const auto& [escape, byte] : {std::pair{"\\r", "\r"}, std::pair{"\\n", "\n"}})
+        for (auto at = argument.find(escape); at != std::string::npos; at = argument.find(escape))
+            argument.replace(at, 2, byte);
+    return steps.at(line.substr(2, space - 2))(argument);
+}
+
+// Lines "& row" before steps make a table: the steps are written once and taken for
+// each row in turn, "{}" in them standing for the row, and what they showed follows
+// under "-- row". A line holds several rows apart by " & ".
+inline std::string TakeTable(const Steps& steps, const std::vector<std::string>& rows,
+                             const std::vector<std::string>& lines)
+{
+    std::string shown;
+    for (const std::string& row : rows) {
+        shown += "-- " + row + "\n";
+        for (std::string line : lines) {
+            for (auto at = line.find("{}"); at != std::string::npos; at = line.find("{}"))
+                line.replace(at, 2, row);
+            shown += TakeStep(steps, line);
+        }
+    }
+    return shown;
+}
+
 inline void ExpectStory(const std::string& name, const Steps& steps)
 {
     std::istringstream lines(Golden(name));
     std::string story;
+    std::vector<std::string> rows, table;
+    const auto endTable = [&] {
+        story += TakeTable(steps, rows, table);
+        rows.clear(), table.clear();
+    };
     for (std::string line; std::getline(lines, line);) {
-        const std::size_t space = std::min(line.find(' ', 2), line.size());
-        std::string argument = line.substr(std::min(space + 1, line.size()));
-        for (const auto& [escape, byte] : {std::pair{"\\r", "\r"}, std::pair{"\\n", "\n"}})
-            for (auto at = argument.find(escape); at != std::string::npos;
-                 at = argument.find(escape))
-                argument.replace(at, 2, byte);
+        if (!table.empty() && !line.starts_with("$ "))
+            endTable();
         if (line.starts_with("## "))
             story += line + "\n";
-        else if (line.starts_with("$ ")) {
-            SCOPED_TRACE(line);
-            story += line + "\n" + steps.at(line.substr(2, space - 2))(argument);
-        }
+        else if (line.starts_with("& ")) {
+            story += line + "\n";
+            for (std::size_t from = 2, to = 0; to < line.size(); from = to + 3)
+                to = std::min(line.find(" & ", from), line.size()),
+                rows.push_back(line.substr(from, to - from));
+        } else if (line.starts_with("$ ") && !rows.empty())
+            story += line + "\n", table.push_back(line);
+        else if (line.starts_with("$ "))
+            story += line + "\n" + TakeStep(steps, line);
     }
+    if (!table.empty())
+        endTable();
     ExpectGolden(story, name);
 }
 
