@@ -164,7 +164,6 @@ TEST_P(Shell, Story)
         // Saves in the background, and the commands they must keep step with.
         {"restart", Quiet([&](auto) { s = folder.State(), OpenDefaultList(s, ui); })},
         {"list-file", Quiet([&](auto name) { s.List.File = folder.File(name); })},
-        {"cancel-question", Quiet([&](auto) { ui.AnswerMessage(MessageAnswer::Cancel); })},
         {"files", [&](auto) { return Listing(folder.Path(), false); }},
         {"box",
          [&](auto) {
