@@ -115,33 +115,6 @@ TEST_P(Catalogue, Story)
 INSTANTIATE_TEST_SUITE_P(Catalogue, Catalogue, ::testing::ValuesIn(Stories("catalogue")),
                          [](const auto& story) { return story.param; });
 
-// Each file-system call of an import failing in turn: what is told as not
-// changed is not, and no new file is left for the next start to take in.
-TEST(CatalogueImport, AFailedImportPutsTheCatalogueBack)
-{
-    std::size_t failures = 0;
-    for (std::size_t call = 0, calls = 0; call <= calls; ++call) {
-        SCOPED_TRACE(call);
-        Workspace w;
-        w.folder.Write("category.lst", Records("Dairy"));
-        w.folder.Write("std_item.lst", Records("Dairy/Milk", true));
-        w.folder.Write("import.txt", "[!]Bakery\r\nBread\r\n[!]Dairy\r\nCheese\r\n");
-        const std::string before = Listing(w.folder.Path());
-        w.ui.AnswerMessage(MessageAnswer::Yes);
-        {
-            FaultyFileSystem faulty(call, Fault::InputOutput);
-            ImportCatalogue(w.s, w.ui);
-            if (call == 0) // no failure: counts the calls to fail in turn
-                calls = faulty.Calls();
-        }
-        if (w.ui.Messages.back().Text.ends_with("The catalogue was not changed.")) {
-            ++failures;
-            EXPECT_EQ(Listing(w.folder.Path()), before);
-        }
-    }
-    EXPECT_GT(failures, 0u);
-}
-
 const std::string kOld = Records("Dairy|Bakery"), kOldItems = Records("Dairy/Milk|Bakery/Bread", 1),
                   kNew = Records("Dairy|Produce"),
                   kNewItems = Records("Produce/Apples|Dairy/Milk", 1),

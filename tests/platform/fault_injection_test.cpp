@@ -257,6 +257,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             EXPECT_TRUE(OldOrNew(path, now, before, after) || deferred);
             EXPECT_TRUE(now == after || (Told(w.ui, "") && !Told(w.ui, "", false)));
             EXPECT_TRUE(now == before || !Told(w.ui, "not changed"));
+            // Nor is what was told as not changed taken in at the next start.
+            EXPECT_FALSE(Told(w.ui, "not changed") && w.folder.Exists("category.new"));
             EXPECT_TRUE(TwinsIn(w.folder.Path()) == 0 || faulty.RemovalRefused() || deferred);
             if (persistent && fault == Fault::NoSpace)
                 told += "call " + std::to_string(call) + ":\n" + TakeTranscript(w.ui, w.folder.Path());
