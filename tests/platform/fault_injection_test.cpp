@@ -85,6 +85,7 @@ const std::vector<SavePath> kSavePaths = {
     {"item_append", {"std_item.lst"}, Catalogue, Run(NewItem, {"Cream"})},
     {"rename_category", {"category.lst", "std_item.lst"}, Catalogue, Run(EditCategory, {"Milky"}), true},
     {"import", {"category.lst", "std_item.lst"}, Catalogue, Run(ImportCatalogue, {}, 1), true},
+    {"import_taken_whole", {"category.lst", "std_item.lst"}, [](Workspace& w) { Catalogue(w); w.folder.Write("std_item.lst", ""); }, Run(ImportCatalogue, {}, 1), true},
     {"export", {"export.txt"}, Catalogue, Run(ExportCatalogue, {}, 1)},
     {"list_file", {"My Pantrix.pxl"}, [](Workspace& w) { w.folder.Write("My Pantrix.pxl", "milk\r\n"); w.s.List.File = w.folder.File("My Pantrix.pxl"); }, [](Workspace& w) { w.s.List.Entries = {{"milk", false}, {"bread", true}}; if (const Status r = WriteListFile(w.s); !r) ShowFailure(w.ui, r); }},
     {"recipe_text", {"Soup.txt"}, OpenSoup, [](Workspace& w) { EditRecipeText(w.s, "Boil\r\nServe\r\n"); SaveChangedRecipeText(w.s, w.ui); }},
