@@ -262,7 +262,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             EXPECT_FALSE(Told(w.ui, "not changed") && w.folder.Exists("category.new"));
             EXPECT_TRUE(TwinsIn(w.folder.Path()) == 0 || faulty.RemovalRefused() || deferred);
             if (persistent && fault == Fault::NoSpace)
-                told += "call " + std::to_string(call) + ":\n" + TakeTranscript(w.ui, w.folder.Path());
+                told += "call " + std::to_string(call) + ":\n" +
+                        TakeTranscript(w.ui, w.folder.Path());
         }
         EXPECT_EQ(StartAgain(w.folder), 0u) << "a question at the next start";
         EXPECT_TRUE(OldOrNew(path, Snapshot(w.folder.Path(), path), before, after));
@@ -320,7 +321,8 @@ TEST(StartUp, LeftoversOfAStoppedRunInEveryCombinationAreTidiedUp)
         for (const char* name : {".pantrix.lock", ".px31.cfg.a8Bz0", ".px31.cfg.a8-z0Q", "..abcdef",
                                  "Soup.rcp.abcdef"})
             f.Write(name, "x");
-        f.Write("category.lst", bits & 32 ? Categories({"Dairy", "Bakery"}) : Categories({"Dairy"}));
+        f.Write("category.lst",
+                bits & 32 ? Categories({"Dairy", "Bakery"}) : Categories({"Dairy"}));
         f.Write("std_item.lst", bits & 32 ? merged : Items({{"Dairy", "Milk"}}));
         f.Write(bits & 16 ? "Stew.rcp" : "Soup.rcp", "Dairy Milk\r\n");
         f.Write("Soup.txt", "Boil\r\n");
