@@ -10,7 +10,6 @@
 #include "catalogue/merge.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
-#include "support/faulty_file_system.h"
 #include "support/story.h"
 #include "support/transcript.h"
 
@@ -114,90 +113,6 @@ TEST_P(Catalogue, Story)
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, Catalogue, ::testing::ValuesIn(Stories("catalogue")),
                          [](const auto& story) { return story.param; });
-
-// Each file-system call of an import failing in turn: what is told as not
-// changed is not, and no new file is left for the next start to take in.
-TEST(CatalogueImport, AFailedImportPutsTheCatalogueBack)
-{
-    std::size_t failures = 0;
-    for (std::size_t call = 0, calls = 0; call <= calls; ++call) {
-        SCOPED_TRACE(call);
-        Workspace w;
-        w.folder.Write("category.lst", Records("Dairy"));
-        w.folder.Write("std_item.lst", Records("Dairy/Milk", true));
-        w.folder.Write("import.txt", "[!]Bakery\r\nBread\r\n[!]Dairy\r\nCheese\r\n");
-        const std::string before = Listing(w.folder.Path());
-        w.ui.AnswerMessage(MessageAnswer::Yes);
-        {
-            FaultyFileSystem faulty(call, Fault::InputOutput);
-            ImportCatalogue(w.s, w.ui);
-            if (call == 0) // no failure: counts the calls to fail in turn
-                calls = faulty.Calls();
-        }
-        if (w.ui.Messages.back().Text.ends_with("The catalogue was not changed.")) {
-            ++failures;
-            EXPECT_EQ(Listing(w.folder.Path()), before);
-        }
-    }
-    EXPECT_GT(failures, 0u);
-}
-
-const std::string kOld = Records("Dairy|Bakery"), kOldItems = Records("Dairy/Milk|Bakery/Bread", 1),
-                  kNew = Records("Dairy|Produce"),
-                  kNewItems = Records("Produce/Apples|Dairy/Milk", 1),
-                  kMerged = Records("Dairy|Bakery|Produce"),
-                  kMergedItems = Records("Dairy/Milk|Bakery/Bread|Produce/Apples", true);
-
-// A start finishes what a stopped merge left: both catalogues merged (or the new
-// one taken), no ".new" file and no twin left.
-void StartAndExpectTheCatalogueWhole(const TestFolder& folder, bool merged)
-{
-    FakeUi ui;
-    RemoveStaleTwins(folder.Path());
-    // A merge whose files are in place already is finished unasked.
-    if (merged && folder.Exists("category.new") && folder.Read("std_item.lst") != kMergedItems)
-        ui.AnswerMessage(MessageAnswer::Yes);
-    MainScreenState s = folder.State();
-    MergeDeliveredCatalogue(s, ui);
-    EXPECT_EQ(folder.Read("category.lst"), merged ? kMerged : kNew);
-    EXPECT_EQ(folder.Read("std_item.lst"), merged ? kMergedItems : kNewItems);
-    for (const auto& file : fs::directory_iterator(folder.Path()))
-        EXPECT_EQ(file.path().extension(), ".lst") << file.path();
-}
-
-// A merge, or a take of the new files, stopped at any file-system call failing once or
-// from then on: the failure is told, a merge with nothing told is done, and the next
-// start finishes the merge. A merge stopped after each step is a story.
-TEST(CatalogueMerge, AMergeStoppedAtAnyCallIsFinishedAtTheNextStart)
-{
-    const char* const kNames[] = {"category.lst", "std_item.lst", "category.new", "std_item.new"};
-    const std::pair<Fault, bool> faults[] = {{Fault::NoSpace, true}, {Fault::InputOutput, false}};
-    // The old and the new catalogue files, and whether a merge or a take was asked for.
-    const std::pair<std::array<std::string, 4>, bool> stops[] = {
-        {{kOld, kOldItems, kNew, kNewItems}, true}, {{kOld, "", kNew, kNewItems}, false}};
-    for (const auto& [files, merged] : stops)
-        for (const auto& [fault, persistent] : faults)
-            for (std::size_t call = 0, calls = 0; call <= calls; ++call) {
-                SCOPED_TRACE(std::to_string(merged) + " call " + std::to_string(call));
-                TestFolder stopped;
-                for (std::size_t i = 0; i < files.size(); ++i)
-                    stopped.Write(kNames[i], files[i]);
-                FakeUi told;
-                {
-                    FaultyFileSystem faulty(call, fault, persistent);
-                    MergeNewCatalogue(stopped.Path(), told, MergeMode::Import);
-                    if (call == 0) // no failure: counts the calls to fail in turn
-                        calls = faulty.Calls();
-                    // A refused removal of a twin leaves it for start-up, untold.
-                    EXPECT_LE(told.Messages.size(), faulty.Fired() ? 1u : 0u);
-                    EXPECT_TRUE(!told.Messages.empty() || !faulty.Fired() ||
-                                faulty.RemovalRefused());
-                }
-                // Nothing told: the merge is done.
-                EXPECT_TRUE(!told.Messages.empty() || !stopped.Exists("std_item.new"));
-                StartAndExpectTheCatalogueWhole(stopped, merged);
-            }
-}
 
 } // namespace
 } // namespace pantrix

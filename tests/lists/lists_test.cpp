@@ -36,11 +36,8 @@ protected:
             for (std::size_t i = 0; i < s.List.Entries.size(); ++i)
                 shown += (s.List.Current == i ? "> ["s : "  ["s) + " x"[s.List.Entries[i].Checked] +
                          "] " + OneLine(s.List.Entries[i].Text) + "|\n";
-            shown += s.ListPanel + "\n" + Listing(folder.Path()) + "\n";
-            const std::string path = folder.Path().string();
-            for (auto at = shown.find(path); at != std::string::npos; at = shown.find(path))
-                shown.replace(at, path.size(), "DATA");
-            return shown;
+            return Portable(shown + s.ListPanel + "\n" + Listing(folder.Path()) + "\n",
+                            folder.Path());
         };
     }
 };

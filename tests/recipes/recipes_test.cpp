@@ -52,42 +52,30 @@ protected:
 
 TEST_P(Recipes, Story)
 {
-    const auto quiet = [](std::function<void(std::string)> step) {
-        return [step](std::string argument) { return step(std::move(argument)), std::string(); };
-    };
-    const auto run = [&](void (*command)(MainScreenState&, Ui&)) {
-        return quiet([&, command](auto) { command(s, ui); });
-    };
     ExpectStory(
         "recipes/" + GetParam() + ".txt",
-        Steps{{"afresh", quiet([&](auto) { Afresh(); })},
-              {"file", quiet([&](auto a) {
-                   folder.Write(a.substr(0, a.find('|')), a.substr(a.find('|') + 1));
-               })},
-              {"folder", quiet([&](auto name) { fs::create_directories(folder.File(name)); })},
-              {"remove", quiet([&](auto name) { fs::remove_all(folder.File(name)); })},
-              {"datafolder", quiet([&](auto name) { s.DataFolder = folder.File(name); })},
-              {"list", quiet([&](auto entries) {
+        WithCommonSteps(*this, {{"afresh", Quiet([&](auto) { Afresh(); })},
+              {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
+              {"list", Quiet([&](auto entries) {
                    std::istringstream in(entries);
                    s.List.Entries.clear();
                    for (std::string entry; std::getline(in, entry, '|');)
                        s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
                })},
-              {"current", quiet([&](auto row) { s.List.Current = std::stoul(row); })},
+              {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
               {"open", [&](auto shown) { return Open(shown); }},
-              {"edit", quiet([&](auto text) { EditRecipeText(s, text); })},
-              {"answer", quiet([&](auto a) {
+              {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
+              {"answer", Quiet([&](auto a) {
                    ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
                                     : a == "No" ? MessageAnswer::No
                                                 : MessageAnswer::Cancel);
                })},
-              {"type", quiet([&](auto text) { ui.AnswerInput(text); })},
-              {"new", run(NewRecipe)},
-              {"rename", run(RenameRecipe)},
-              {"delete", run(DeleteRecipe)},
-              {"get", run(GetIngredientList)},
-              {"save", run(SaveIngredientList)},
-              {"refresh", run(RefreshRecipeList)},
+              {"new", QuietCommand(*this, NewRecipe)},
+              {"rename", QuietCommand(*this, RenameRecipe)},
+              {"delete", QuietCommand(*this, DeleteRecipe)},
+              {"get", QuietCommand(*this, GetIngredientList)},
+              {"save", QuietCommand(*this, SaveIngredientList)},
+              {"refresh", QuietCommand(*this, RefreshRecipeList)},
               {"save-text",
                [&](auto) {
                    return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
@@ -105,7 +93,7 @@ TEST_P(Recipes, Story)
                                ? "a missing folder fails\n"
                                : "");
                }},
-              {"show", [&](auto) { return Shown(); }}});
+              {"show", [&](auto) { return Shown(); }}}));
 }
 
 // A text read and saved unchanged is the same bytes, however often: the line break

@@ -92,6 +92,12 @@ inline auto Quiet(std::function<void(std::string)> step)
     return [step](std::string argument) { return step(std::move(argument)), std::string(); };
 }
 
+// A step that runs a command and shows nothing.
+inline auto QuietCommand(Workspace& w, void (*command)(MainScreenState&, Ui&))
+{
+    return Quiet([&w, command](auto) { command(w.s, w.ui); });
+}
+
 // The steps every story may take besides its own: the user's answers, and the files
 // laid down, "name|bytes" for a file's bytes, and read.
 inline Steps WithCommonSteps(Workspace& w, Steps steps)
@@ -108,6 +114,7 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
               w.ui.AnswerFile(ChosenFile{w.folder.File(name), ""});
           })},
          {"cancel", Quiet([&w](auto) { w.ui.AnswerFile(std::nullopt); })},
+         {"cancel-question", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::Cancel); })},
          {"file", Quiet([&w, split](auto a) { w.folder.Write(split(a).first, split(a).second); })},
          {"append", Quiet([&w, split](auto a) {
               w.folder.Write(split(a).first, w.folder.Read(split(a).first) + split(a).second);

@@ -54,7 +54,7 @@ std::string Unescaped(std::string_view text)
 
 std::string Portable(std::string text, const fs::path& dataFolder)
 {
-    return Replaced(std::move(text), dataFolder.string() + "/", "DATA/");
+    return Replaced(std::move(text), dataFolder.string(), "DATA");
 }
 
 std::string TakeTranscript(FakeUi& ui, const fs::path& dataFolder)

@@ -8,14 +8,14 @@ namespace pantrix::testing {
 
 // A line for each message, dialog, printed line, job end and started program, in
 // kinds of event, and the clipboard while it holds a text; the data folder is
-// written "DATA/". The events are then forgotten, so the next call tells what came after.
+// written "DATA". The events are then forgotten, so the next call tells what came after.
 std::string TakeTranscript(FakeUi& ui, const std::filesystem::path& dataFolder);
 
 // The files under a folder, sorted, each with its bytes unless told not to; a
 // folder as "name/".
 std::string Listing(const std::filesystem::path& folder, bool withBytes = true);
 
-// The text with the data folder's path written as "DATA/".
+// The text with the data folder's path written as "DATA".
 std::string Portable(std::string text, const std::filesystem::path& dataFolder);
 
 // CR and LF written as "\r" and "\n", so that a text keeps to one line.

@@ -35,17 +35,11 @@ TEST_P(Web, Story)
     PageStyleView view;
     // The settings as a file holds them: every field padded to its width.
     const auto stored = [](const auto& r) { return DecodeSettings(EncodeSettings(r), r); };
-    const auto quiet = [](std::function<void(std::string)> step) {
-        return [step](std::string argument) { return step(std::move(argument)), std::string(); };
-    };
-    const auto run = [&](void (*command)(MainScreenState&, Ui&)) {
-        return quiet([&, command](auto) { command(s, ui); });
-    };
     const auto pick = [&](void (*command)(MainScreenState&, Ui&, PageStyleView&)) {
-        return quiet([&, command](auto) { command(s, ui, view); });
+        return Quiet([&, command](auto) { command(s, ui, view); });
     };
     const auto times = [&](void (*change)(PageStyleView&)) {
-        return quiet([&, change](auto n) {
+        return Quiet([&, change](auto n) {
             for (int i = std::stoi(n); i > 0; --i)
                 change(view);
         });
@@ -55,48 +49,41 @@ TEST_P(Web, Story)
     };
     ExpectStory(
         "web/" + GetParam() + ".txt",
-        Steps{{"install", quiet([&](auto) {
+        WithCommonSteps(*this, {{"install", Quiet([&](auto) {
                    fs::copy(PANTRIX_SOURCE_DATA "/graphics", folder.File("graphics"));
                    fs::copy(PANTRIX_SOURCE_DATA "/gofore.jpg", folder.File("gofore.jpg"));
                    s.Settings = DefaultSettings(s.DataPath);
                    ui.SetDocumentProgram("/usr/bin/browser");
                })},
               {"defaults",
-               quiet([&](auto) { s.Settings = stored(DefaultSettings("/home/ann/pantrix/")); })},
-              {"set", quiet([&](auto a) {
+               Quiet([&](auto) { s.Settings = stored(DefaultSettings("/home/ann/pantrix/")); })},
+              {"set", Quiet([&](auto a) {
                    const std::size_t space = a.find(' ');
                    s.Settings.*fields.at(a.substr(0, space)) =
                        a.substr(std::min(space, a.size() - 1) + 1);
                })},
-              {"load", quiet([&](auto) { LoadSettings(s, ui), view = OpenPageStyle(s.Settings); })},
-              {"file", quiet([&](auto a) {
-                   folder.Write(a.substr(0, a.find('|')), a.substr(a.find('|') + 1));
-               })},
-              {"folder", quiet([&](auto name) { fs::create_directories(folder.File(name)); })},
-              {"age", quiet([&](auto name) { // every file in the folder an hour old
+              {"load", Quiet([&](auto) { LoadSettings(s, ui), view = OpenPageStyle(s.Settings); })},
+              {"age", Quiet([&](auto name) { // every file in the folder an hour old
                    for (const auto& file : fs::directory_iterator(folder.File(name)))
                        fs::last_write_time(file, file.last_write_time() - std::chrono::hours(1));
                })},
-              {"remove", quiet([&](auto name) { fs::remove_all(folder.File(name)); })},
-              {"choose", quiet([&](auto p) {
+              {"choose", Quiet([&](auto p) {
                    ui.AnswerFile(ChosenFile{folder.File(p), fs::path(p).filename()});
                })},
-              {"cancel", quiet([&](auto) { ui.AnswerFile(std::nullopt); })},
-              {"cancel-question", quiet([&](auto) { ui.AnswerMessage(MessageAnswer::Cancel); })},
-              {"colour", quiet([&](auto colour) { ui.AnswerColour(std::stol(colour)); })},
-              {"no-colour", quiet([&](auto) { ui.AnswerColour(std::nullopt); })},
-              {"font", quiet([&](auto p) {
+              {"colour", Quiet([&](auto colour) { ui.AnswerColour(std::stol(colour)); })},
+              {"no-colour", Quiet([&](auto) { ui.AnswerColour(std::nullopt); })},
+              {"font", Quiet([&](auto p) {
                    ui.AnswerFont(FontChoice{"Verdana", std::stof(p)});
                })},
-              {"no-font", quiet([&](auto) { ui.AnswerFont(std::nullopt); })},
-              {"refresh", run(RefreshRecipeList)},
-              {"open", quiet([&](auto row) { OpenRecipe(s, ui, std::stoul(row)); })},
-              {"edit", quiet([&](auto text) { EditRecipeText(s, text); })},
-              {"single-page", run(MakeSingleWebPage)},
-              {"index", run(MakeIndex)},
-              {"index-style", run(MakeIndexApplyStyle)},
-              {"all-pages", run(MakeAllPages)},
-              {"preview", run(ShowStylePreview)},
+              {"no-font", Quiet([&](auto) { ui.AnswerFont(std::nullopt); })},
+              {"refresh", QuietCommand(*this, RefreshRecipeList)},
+              {"open", Quiet([&](auto row) { OpenRecipe(s, ui, std::stoul(row)); })},
+              {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
+              {"single-page", QuietCommand(*this, MakeSingleWebPage)},
+              {"index", QuietCommand(*this, MakeIndex)},
+              {"index-style", QuietCommand(*this, MakeIndexApplyStyle)},
+              {"all-pages", QuietCommand(*this, MakeAllPages)},
+              {"preview", QuietCommand(*this, ShowStylePreview)},
               {"pick-back-colour", pick(PickBackColor)},
               {"pick-font-colour", pick(PickFontColor)},
               {"pick-font", pick(PickFont)},
@@ -105,11 +92,11 @@ TEST_P(Web, Story)
                })},
               {"narrower", times(NarrowPage)},
               {"wider", times(WidenPage)},
-              {"width", quiet([&](auto width) { view.PageWidth = width; })},
-              {"uncheck", quiet([&](auto) { view.UseTopGraphic = view.IncludeList = false; })},
+              {"width", Quiet([&](auto width) { view.PageWidth = width; })},
+              {"uncheck", Quiet([&](auto) { view.UseTopGraphic = view.IncludeList = false; })},
               {"save-style",
                shown([&](auto) { return SavePageStyle(s, ui, view) ? "saved" : "not saved"; })},
-              {"preview-style", quiet([&](auto) { PreviewPageStyle(s, ui, view); })},
+              {"preview-style", Quiet([&](auto) { PreviewPageStyle(s, ui, view); })},
               {"window",
                [&](auto) {
                    const SettingsRecord& r = s.Settings;
@@ -143,7 +130,7 @@ TEST_P(Web, Story)
                    return TakeTranscript(ui, folder.Path()) + "open: " + s.Recipes.CurrentRecipe +
                           ", pages in " + std::string(Trim(s.Settings.WebPagesFolder)) + "\n" +
                           Listing(folder.File("Web Pages"), false);
-               })}});
+               })}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Web, Web, ::testing::ValuesIn(Stories("web")),
