@@ -12,6 +12,7 @@
 #include "app/splash.h"
 #include "app/toolbar_icons.h"
 #include "help/help_window.h"
+#include "output/list_qr_text.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
 
@@ -37,13 +38,12 @@ QList<QWidget*> TabRound(QWidget* window)
 {
     QList<QWidget*> round;
     for (int presses = 0; presses < 200 && window->focusWidget(); ++presses) {
-        QWidget* focus = window->focusWidget();
-        if (round.isEmpty() || round.back() != focus) {
-            if (round.contains(focus))
+        if (round.isEmpty() || round.back() != window->focusWidget()) {
+            if (round.contains(window->focusWidget()))
                 break;
-            round << focus;
+            round << window->focusWidget();
         }
-        QTest::keyClick(focus, Qt::Key_Tab);
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
     }
     return round;
 }
@@ -51,10 +51,9 @@ QList<QWidget*> TabRound(QWidget* window)
 void DumpActions(const QList<QAction*>& actions, const QString& indent, QString& out)
 {
     for (QAction* a : actions) {
-        out += indent;
-        QDebug(&out) << "action" << a->objectName() << a->text() << a->shortcuts() << "tip"
-                     << a->toolTip() << "on" << a->isEnabled() << "checked" << a->isChecked()
-                     << "shown" << a->isVisible();
+        QDebug(&out) << indent.toLatin1().data() << "action" << a->objectName() << a->text()
+                     << a->shortcuts() << "tip" << a->toolTip() << "on" << a->isEnabled()
+                     << "checked" << a->isChecked() << "shown" << a->isVisible();
         out.back() = '\n';
         if (a->menu())
             DumpActions(a->menu()->actions(), indent + "  ", out);
@@ -119,17 +118,15 @@ QString Modal(const std::function<void()>& open)
     QString seen = "not shown";
     QTimer looker;
     QObject::connect(&looker, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            looker.stop();
-            seen = Look(dialog);
-            dialog->reject();
-        }
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            looker.stop(), seen = Look(dialog), dialog->reject();
     });
     looker.start(0);
     open();
     return seen;
 }
 
+// With Dairy's Milk picked.
 QString MainWindow(Workspace& w, const char* entry)
 {
     MainScreen window(w.s, w.ui);
@@ -137,8 +134,8 @@ QString MainWindow(Workspace& w, const char* entry)
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window))
         return "not shown";
-    QTest::keyClick(window.findChild<QWidget*>("CatList"), Qt::Key_Down); // Dairy's items
-    QTest::keyClick(window.findChild<QWidget*>("StdList"), Qt::Key_Down);
+    for (const char* list : {"CatList", "StdList"})
+        QTest::keyClick(window.findChild<QWidget*>(list), Qt::Key_Down);
     if (*entry)
         window.findChild<QAction*>(entry)->trigger();
     return Look(&window);
@@ -146,9 +143,7 @@ QString MainWindow(Workspace& w, const char* entry)
 
 QString Qr(Workspace& w, int codes)
 {
-    std::vector<std::string> texts;
-    for (int i = 1; i <= codes; ++i)
-        texts.push_back(std::to_string(i) + "/" + std::to_string(codes) + "\nMy Pantrix");
+    std::vector<std::string> texts(codes, "My Pantrix");
     QrWindow window(texts, "My Pantrix", w.ui, nullptr);
     return Shown(window);
 }
@@ -168,41 +163,52 @@ QString Help(const std::vector<QByteArray>& arguments, const QByteArray& default
     return seen;
 }
 
+QString Find(Workspace& w)
+{
+    FindWindow find(w.s, w.ui, nullptr);
+    find.show();
+    find.Begin();
+    QTest::keyClicks(find.findChild<QWidget*>("FindText"), "mi");
+    return Shown(find);
+}
+
+QString Preview(Workspace& w)
+{
+    PrintRecording pages;
+    for (int line = 1; line <= 90; ++line)
+        pages.Line(QStringLiteral("Line %1").arg(line));
+    PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
+    return Shown(preview);
+}
+
+QString PageStyle(Workspace& w)
+{
+    ConfigForm form(w.s, w.ui, nullptr);
+    return Shown(form);
+}
+
+QString Splash(Workspace&)
+{
+    PX_QF_Splash splash("Pantrix host");
+    return Shown(splash);
+}
+
 const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"main-items", [](Workspace& w) { return MainWindow(w, ""); }},
     {"main-edit-item", [](Workspace& w) { return MainWindow(w, "mu_EditItem"); }},
     {"main-recipes", [](Workspace& w) { return MainWindow(w, "mu_ShowRecipeCollection"); }},
     {"main-toolbar", [](Workspace& w) { return MainWindow(w, "mu_ShowToolbar"); }},
-    {"page-style",
-     [](Workspace& w) {
-         ConfigForm form(w.s, w.ui, nullptr);
-         return Shown(form);
-     }},
-    {"find",
-     [](Workspace& w) {
-         FindWindow find(w.s, w.ui, nullptr);
-         find.show();
-         find.Begin();
-         QTest::keyClicks(find.findChild<QWidget*>("FindText"), "mi");
-         return Shown(find);
-     }},
+    {"page-style", PageStyle},
+    {"find", Find},
     {"help-no-page", [](Workspace&) { return Help({"-", "-", "Pantrix! on the web", "-"}, {}); }},
     {"help-all-arguments",
-     [](Workspace&) {
-         return Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"});
-     }},
+     [](Workspace&) { return Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "",
+                                   "b.x", "600", "7"}); }},
     {"help-defaults", [](Workspace&) { return Help({"-", "-", "C", "-", "-", "-", "wide", "0"}); }},
     {"help-hash-in-name", [](Workspace&) { return Help({"-", "notes#1.htm"}); }},
     {"qr-one", [](Workspace& w) { return Qr(w, 1); }},
     {"qr-four", [](Workspace& w) { return Qr(w, 4); }},
-    {"print-preview",
-     [](Workspace& w) {
-         PrintRecording pages;
-         for (int line = 1; line <= 90; ++line)
-             pages.Line(QStringLiteral("Line %1").arg(line));
-         PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
-         return Shown(preview);
-     }},
+    {"print-preview", Preview},
     {"message",
      [](Workspace&) {
          return Modal([] {
@@ -214,11 +220,7 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
      [](Workspace&) {
          return Modal([] { QtUi().InputBox("New category name...", "New Category", "Dairy", 30); });
      }},
-    {"splash",
-     [](Workspace&) {
-         PX_QF_Splash splash("Pantrix host");
-         return Shown(splash);
-     }},
+    {"splash", Splash},
 };
 
 // Line by line, so that a difference names its line.
@@ -231,8 +233,8 @@ void CompareWithGolden(const QString& actual, const QString& name)
     const QStringList expected = QString::fromUtf8(file.readAll()).split('\n'),
                       got = actual.split('\n');
     for (qsizetype i = 0; i < std::max(expected.size(), got.size()); ++i)
-        QCOMPARE(QStringLiteral("%1:%2 %3").arg(name).arg(i + 1).arg(got.value(i)),
-                 QStringLiteral("%1:%2 %3").arg(name).arg(i + 1).arg(expected.value(i)));
+        QCOMPARE(name + ':' + QString::number(i + 1) + ' ' + got.value(i),
+                 name + ':' + QString::number(i + 1) + ' ' + expected.value(i));
     QVERIFY2(!actual.contains("<<"), "a control is unnamed or passed over by Tab");
 }
 
@@ -244,6 +246,24 @@ void CompareWithPicture(QImage actual, const QString& name)
         actual.save(kData + name);
     QVERIFY2(actual == QImage(kData + name).convertToFormat(QImage::Format_ARGB32),
              qPrintable(name));
+}
+
+// Every code in the picture, in any order, as zbar's zbarimg reads them.
+QStringList Decoded(const QString& png)
+{
+    QProcess zbarimg;
+    zbarimg.start("zbarimg", {"--xml", "-q", png});
+    if (!zbarimg.waitForFinished(60000))
+        qFatal("zbarimg (zbar-tools) reads the codes back");
+    QStringList texts;
+    QXmlStreamReader xml(zbarimg.readAllStandardOutput());
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("data"))
+            texts << (xml.attributes().value("format") == QLatin1String("base64")
+                          ? QString::fromUtf8(QByteArray::fromBase64(xml.readElementText().toLatin1()))
+                          : xml.readElementText());
+    texts.sort();
+    return texts;
 }
 
 } // namespace
@@ -293,9 +313,26 @@ private slots:
         PX_QF_Splash splash("");
         splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
         CompareWithPicture(splash.grab().toImage(), "splash.png");
+    }
+
+    // A long list, with letters beyond ASCII, in several codes that a phone reads back.
+    void theSavedCodesReadBackAsTheList()
+    {
+        std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", true}};
+        for (int i = 0; i < 150; ++i)
+            list.push_back({"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i),
+                            i % 2 == 0});
+        const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
+        QStringList texts;
+        for (const std::string& text : codes)
+            texts << QString::fromStdString(text);
+        texts.sort();
+        QTemporaryDir folder;
         FakeUi ui;
-        CompareWithPicture(QrWindow({"1/2\nMy Pantrix", "2/2\n     Milk"}, "", ui, nullptr).Picture(),
-                           "qr-codes.png");
+        QVERIFY(QrWindow(codes, "", ui, nullptr).SavePng(folder.filePath("list.png")));
+        QCOMPARE(ui.StatusNotes, std::vector<std::string>{"Saved as " + folder.filePath("list.png").toStdString()});
+        CompareWithPicture(QImage(folder.filePath("list.png")), "qr-codes.png");
+        QCOMPARE(Decoded(folder.filePath("list.png")), texts);
     }
 };
 
