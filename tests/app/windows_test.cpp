@@ -112,18 +112,25 @@ QString Shown(QWidget& window)
     return QTest::qWaitForWindowActive(&window) ? Look(&window) : "not shown";
 }
 
-// The modal window `open` shows, looked at and closed.
+// The modal window `open` shows, looked at and answered with Enter, with the pointer it shows
+// over a busy window.
 QString Modal(const std::function<void()>& open)
 {
+    QtUi busy;
+    busy.SetBusyPointer(true);
     QString seen = "not shown";
     QTimer looker;
     QObject::connect(&looker, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            looker.stop(), seen = Look(dialog), dialog->reject();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            looker.stop(), seen = Look(dialog);
+            QDebug(&seen) << "pointer" << QApplication::overrideCursor()->shape();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        }
     });
     looker.start(0);
     open();
-    return seen;
+    busy.SetBusyPointer(false);
+    return seen + '\n';
 }
 
 // With Dairy's Milk picked.
@@ -211,14 +218,19 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"print-preview", Preview},
     {"message",
      [](Workspace&) {
-         return Modal([] {
-             QtUi().ShowMessage({"Save the changes?", "Confirm", MessageIcon::Question,
-                                 MessageButtons::YesNoCancel, MessageAnswer::No});
+         MessageAnswer answer{};
+         const QString seen = Modal([&] {
+             answer = QtUi().ShowMessage({"Save the changes?", "Confirm", MessageIcon::Question,
+                                          MessageButtons::YesNoCancel, MessageAnswer::No});
          });
+         return seen + QStringLiteral("answer %1").arg(static_cast<int>(answer));
      }},
-    {"input",
+    {"input", // and one without a limit
      [](Workspace&) {
-         return Modal([] { QtUi().InputBox("New category name...", "New Category", "Dairy", 30); });
+         std::string answers;
+         QString seen = Modal([&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); });
+         seen += Modal([&] { answers += QtUi().InputBox("New recipe:", "New Recipe", "Soup", 0); });
+         return seen + "answers \"" + QString::fromStdString(answers) + '"';
      }},
     {"splash", Splash},
 };
