@@ -3,7 +3,6 @@
 // parts and files that changed, what the desktop was asked and the stored flags.
 #include "app/main_screen.h"
 
-#include "app/session_end.h"
 #include "settings/settings_record.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
@@ -266,7 +265,7 @@ private slots:
         }
     }
 
-    void theDatePanelFollowsTheDayAndTheSessionEndKeepsTheList()
+    void theDatePanelFollowsTheDay()
     {
         Window s;
         s.Do("start; await-active; input Candles; trigger mu_OneTimeItem");
@@ -276,11 +275,6 @@ private slots:
                                 std::make_unique<QEvent>(QEvent::ActivationChange).get());
         QCOMPARE(s.Find<QLabel>("sb_date")->text(),
                  QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
-        SessionEnd sessionEnd;
-        QObject::connect(&sessionEnd, &SessionEnd::Requested, &s.window, &MainScreen::EndSession);
-        std::raise(SIGTERM);
-        QTRY_VERIFY(!s.window.isVisible());
-        QCOMPARE(s.folder.Read("My Pantrix.pxl"), std::string("special\xB0 Candles\r\n"));
     }
 
     // The child adds an entry and is killed without warning; the next start has it.
