@@ -72,7 +72,8 @@ private slots:
         QStringList lines;
         for (const char* job : {"job-1.pdf", "job-2.pdf"})
             for (const QString& page : Pages(PdfText(folder.filePath(job))))
-                lines << page.trimmed().split('\n').first() + "-" + page.trimmed().split('\n').last();
+                lines << page.trimmed().split('\n').first() + "-" +
+                             page.trimmed().split('\n').last();
         QCOMPARE(lines, QStringList({"Line 1-Line 70", "Line 71-Line 140", "Line 141-Line 150",
                                      "Second job-Second job"}));
     }

@@ -112,6 +112,12 @@ QString Shown(QWidget& window)
     return QTest::qWaitForWindowActive(&window) ? Look(&window) : "not shown";
 }
 
+template <typename Window, typename... Arguments> QString Open(Arguments&&... arguments)
+{
+    Window window(std::forward<Arguments>(arguments)...);
+    return Shown(window);
+}
+
 // The modal window `open` shows, looked at and answered with Enter, with the pointer it shows
 // over a busy window.
 QString Modal(const std::function<void()>& open)
@@ -148,13 +154,6 @@ QString MainWindow(Workspace& w, const char* entry)
     return Look(&window);
 }
 
-QString Qr(Workspace& w, int codes)
-{
-    std::vector<std::string> texts(codes, "My Pantrix");
-    QrWindow window(texts, "My Pantrix", w.ui, nullptr);
-    return Shown(window);
-}
-
 // As Pantrix! starts it, from a folder where a "#" may be part of a page's name; its links
 // find no browser on this desktop.
 QString Help(const std::vector<QByteArray>& arguments, const QByteArray& defaultPage = "default")
@@ -188,33 +187,40 @@ QString Preview(Workspace& w)
     return Shown(preview);
 }
 
-QString PageStyle(Workspace& w)
-{
-    ConfigForm form(w.s, w.ui, nullptr);
-    return Shown(form);
-}
-
-QString Splash(Workspace&)
-{
-    PX_QF_Splash splash("Pantrix host");
-    return Shown(splash);
-}
-
 const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"main-items", [](Workspace& w) { return MainWindow(w, ""); }},
     {"main-edit-item", [](Workspace& w) { return MainWindow(w, "mu_EditItem"); }},
     {"main-recipes", [](Workspace& w) { return MainWindow(w, "mu_ShowRecipeCollection"); }},
     {"main-toolbar", [](Workspace& w) { return MainWindow(w, "mu_ShowToolbar"); }},
-    {"page-style", PageStyle},
+    {"page-style", [](Workspace& w) { return Open<ConfigForm>(w.s, w.ui, nullptr); }},
     {"find", Find},
-    {"help-no-page", [](Workspace&) { return Help({"-", "-", "Pantrix! on the web", "-"}, {}); }},
+    {"help-no-page",
+     [](Workspace&) {
+         return Help({"-", "-", "Pantrix! on the web", "-"}, {});
+     }},
     {"help-all-arguments",
-     [](Workspace&) { return Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "",
-                                   "b.x", "600", "7"}); }},
-    {"help-defaults", [](Workspace&) { return Help({"-", "-", "C", "-", "-", "-", "wide", "0"}); }},
-    {"help-hash-in-name", [](Workspace&) { return Help({"-", "notes#1.htm"}); }},
-    {"qr-one", [](Workspace& w) { return Qr(w, 1); }},
-    {"qr-four", [](Workspace& w) { return Qr(w, 4); }},
+     [](Workspace&) {
+         return Help(
+             {"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"});
+     }},
+    {"help-defaults",
+     [](Workspace&) {
+         return Help({"-", "-", "C", "-", "-", "-", "wide", "0"});
+     }},
+    {"help-hash-in-name",
+     [](Workspace&) {
+         return Help({"-", "notes#1.htm"});
+     }},
+    {"qr-one",
+     [](Workspace& w) {
+         return Open<QrWindow>(std::vector<std::string>(1, "My Pantrix"), "My Pantrix", w.ui,
+                               nullptr);
+     }},
+    {"qr-four",
+     [](Workspace& w) {
+         return Open<QrWindow>(std::vector<std::string>(4, "My Pantrix"), "My Pantrix", w.ui,
+                               nullptr);
+     }},
     {"print-preview", Preview},
     {"message",
      [](Workspace&) {
@@ -228,11 +234,12 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"input", // and one without a limit
      [](Workspace&) {
          std::string answers;
-         QString seen = Modal([&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); });
+         QString seen = Modal(
+             [&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); });
          seen += Modal([&] { answers += QtUi().InputBox("New recipe:", "New Recipe", "Soup", 0); });
          return seen + "answers \"" + QString::fromStdString(answers) + '"';
      }},
-    {"splash", Splash},
+    {"splash", [](Workspace&) { return Open<PX_QF_Splash>("Pantrix host"); }},
 };
 
 // Line by line, so that a difference names its line.
@@ -272,7 +279,8 @@ QStringList Decoded(const QString& png)
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("data"))
             texts << (xml.attributes().value("format") == QLatin1String("base64")
-                          ? QString::fromUtf8(QByteArray::fromBase64(xml.readElementText().toLatin1()))
+                          ? QString::fromUtf8(
+                                QByteArray::fromBase64(xml.readElementText().toLatin1()))
                           : xml.readElementText());
     texts.sort();
     return texts;
@@ -310,8 +318,8 @@ private slots:
 
     void thePicturesTheProgramDraws()
     {
-        const QStringList icons = {"NewCat", "NewItem", "Special", "Open",    "Clear", "Print",
-                                   "ClipBoard", "Help", "Web",     "Recipes", "Items"};
+        const QStringList icons = {"NewCat",    "NewItem", "Special", "Open",    "Clear", "Print",
+                                   "ClipBoard", "Help",    "Web",     "Recipes", "Items"};
         for (const int scale : {1, 2}) {
             QImage strip(QSize(24 * icons.size(), 24) * scale, QImage::Format_ARGB32);
             strip.setDevicePixelRatio(scale);
@@ -332,8 +340,8 @@ private slots:
     {
         std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", true}};
         for (int i = 0; i < 150; ++i)
-            list.push_back({"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i),
-                            i % 2 == 0});
+            list.push_back(
+                {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
         const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
         QStringList texts;
         for (const std::string& text : codes)
@@ -342,7 +350,8 @@ private slots:
         QTemporaryDir folder;
         FakeUi ui;
         QVERIFY(QrWindow(codes, "", ui, nullptr).SavePng(folder.filePath("list.png")));
-        QCOMPARE(ui.StatusNotes, std::vector<std::string>{"Saved as " + folder.filePath("list.png").toStdString()});
+        QCOMPARE(ui.StatusNotes,
+                 std::vector<std::string>{"Saved as " + folder.filePath("list.png").toStdString()});
         CompareWithPicture(QImage(folder.filePath("list.png")), "qr-codes.png");
         QCOMPARE(Decoded(folder.filePath("list.png")), texts);
     }
