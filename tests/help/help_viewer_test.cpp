@@ -1,4 +1,4 @@
-// The help viewer at a page's anchor and back at the contents, and the pages: plain ASCII,
+// The help viewer at a page's anchor, at the contents and home again, and the pages: plain ASCII,
 // shared style, whole links. (Its windows as Pantrix! starts it are in the windows test.)
 #include "help/help_window.h"
 
@@ -23,6 +23,8 @@ private slots:
         QTRY_VERIFY(scroll->value() > 0 && window.windowTitle() == "Pantrix! Help - The catalogue");
         window.findChild<QAction*>(QStringLiteral("Contents"))->trigger();
         QTRY_VERIFY(scroll->value() == 0 && window.windowTitle() == "Pantrix! 3.1 Help");
+        window.findChild<QAction*>(QStringLiteral("Home"))->trigger(); // the page it opened with
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue");
 
         QStringList places, links = {"help.htm#Making Web Pages"}; // where Pantrix! opens it
         static const QRegularExpression anchor("<a\\s[^>]*(name|href)=\"([^\"]*)\"");
