@@ -1,7 +1,7 @@
 // On a desktop: --version and --help answer without a display; windows carry the icon; a command
 // asking for a name gives the box its limit. Long work repaints under the busy pointer (the
 // windows test holds the normal one over questions). A session end closes the question open at
-// the time and stores.
+// the time and stores. The clipboard takes the program's text.
 #include "app/main_screen.h"
 #include "app/program_icon.h"
 #include "app/qt_ui.h"
@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -81,6 +82,10 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         ui.SetBusyPointer(false);
         QVERIFY(!QApplication::overrideCursor());
+        ui.ClipboardSetText("Crème brûlé");
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Crème brûlé");
+        ui.ClipboardClear();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "");
     }
 
     // A question open when the session ends is closed as if cancelled, during
