@@ -1,5 +1,6 @@
-// The help viewer at a page's anchor, at the contents and home again, and the pages: plain ASCII,
-// shared style, whole links. (Its windows as Pantrix! starts it are in the windows test.)
+// The help viewer at a page's anchor, at the contents and home again, its text larger, smaller
+// and closed by its keys, and the pages: plain ASCII, shared style, whole links. (Its windows as
+// Pantrix! starts it are in the windows test.)
 #include "help/help_window.h"
 
 #include <QAction>
@@ -25,6 +26,15 @@ private slots:
         QTRY_VERIFY(scroll->value() == 0 && window.windowTitle() == "Pantrix! 3.1 Help");
         window.findChild<QAction*>(QStringLiteral("Home"))->trigger(); // the page it opened with
         QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue");
+        QList<qreal> sizes{window.Browser()->font().pointSizeF()}; // and the keys without buttons
+        for (const QString step : {"Larger Text", "Smaller Text", "Smaller Text", "Close"}) {
+            for (QAction* action : window.actions())
+                if (action->text() == step)
+                    action->trigger();
+            sizes << window.Browser()->font().pointSizeF() - sizes.front();
+        }
+        QCOMPARE(sizes.mid(1), (QList<qreal>{1, 0, -1, -1}));
+        QVERIFY(!window.isVisible());
 
         QStringList places, links = {"help.htm#Making Web Pages"}; // where Pantrix! opens it
         static const QRegularExpression anchor("<a\\s[^>]*(name|href)=\"([^\"]*)\"");
