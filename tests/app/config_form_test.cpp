@@ -25,9 +25,6 @@ private slots:
                 QVERIFY(QMetaObject::invokeMethod(on.findChild<QObject*>(name),
                                                   name.startsWith("cmu_") ? "trigger" : "click"));
         };
-        QCOMPARE(form.windowTitle() + "|" + label("Label1")->text() +
-                     (form.minimumSize() == form.maximumSize() ? "|fixed size" : ""),
-                 "Pantrix! - Web Page Style Settings|Arial|fixed size");
         w.ui.AnswerColour(0x0000FF);
         w.ui.AnswerFont(pantrix::FontChoice{"Courier New", 14});
         for (int graphic = 0; graphic < 3; ++graphic)

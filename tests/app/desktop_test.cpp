@@ -1,7 +1,7 @@
-// On a desktop: --version and --help answer without a display; windows carry the icon; Ctrl+Q
-// runs Exit; a command asking for a name gives the box its limit, where typing stops, and the box
-// shows its longest text whole. Long work repaints under the busy pointer, questions the normal
-// one. A session end closes the question open at the time and stores.
+// On a desktop: --version and --help answer without a display; windows carry the icon; a command
+// asking for a name gives the box its limit. Long work repaints under the busy pointer (the
+// windows test holds the normal one over questions). A session end closes the question open at
+// the time and stores. The clipboard takes the program's text.
 #include "app/main_screen.h"
 #include "app/program_icon.h"
 #include "app/qt_ui.h"
@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -40,20 +41,23 @@ class DesktopTest : public QObject
 private slots:
     void theProgramOnADesktop()
     {
-        const QStringList cases[] = {
-            {PANTRIX_PROGRAM, "--version", "0 pantrix 3.1\n"},
-            {PANTRIX_PROGRAM, "--help", "0 Usage: pantrix [", "--data-dir DIR", "--print-to-pdf"},
-            {PANTRIX_HELP_PROGRAM, "--version", "0 pantrix-help 3.1\n"},
-            {PANTRIX_HELP_PROGRAM, "-h", "0 Usage: pantrix-help [", "PAGE[#ANCHOR]"}};
-        for (const QStringList& c : cases) {
+        QString told; // without any environment, so without a display of any kind
+        for (const QStringList& c : {QStringList{PANTRIX_PROGRAM, "--version"},
+                                     {PANTRIX_PROGRAM, "--help"},
+                                     {PANTRIX_HELP_PROGRAM, "--version"},
+                                     {PANTRIX_HELP_PROGRAM, "-h"}}) {
             QProcess process;
-            process.start("env", {"-i", c[0], c[1]}); // no environment, so no display of any kind
+            process.start("env", {"-i", c[0], c[1]});
             process.waitForFinished(10000);
-            const QString told = QString::number(process.exitCode()) + " " +
-                                 process.readAllStandardError() + process.readAllStandardOutput();
-            for (const QString& part : c.mid(2))
-                QVERIFY2(told.startsWith(c[2]) && told.contains(part), qPrintable(told));
+            told += QFileInfo(c[0]).fileName() + ' ' + c[1] + " ends " +
+                    QString::number(process.exitCode()) + '\n' + process.readAllStandardError() +
+                    process.readAllStandardOutput();
         }
+        QFile golden(PANTRIX_TEST_DATA "/app/program-info.dump");
+        if (qEnvironmentVariableIsSet("PANTRIX_UPDATE_GOLDEN") && golden.open(QIODevice::WriteOnly))
+            golden.write(told.toUtf8()), golden.close();
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(told, QString::fromUtf8(golden.readAll()));
         testing::Workspace w;
         UseProgramIcon();
         MainScreen window(w.s, w.ui);
@@ -62,12 +66,6 @@ private slots:
                 QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
         window.StartUp();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        // Ending for real would end every event loop of the steps that follow.
-        window.findChild<QAction*>("mu_Exit")->disconnect(&window);
-        int exits = 0;
-        connect(window.findChild<QAction*>("mu_Exit"), &QAction::triggered, [&] { ++exits; });
-        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(exits, 1);
 
         w.s.Catalogue.CatEdit = w.s.Catalogue.SelectedCategory = w.s.Catalogue.StdEdit = "Dairy";
         w.s.List.Entries = {{"Dairy\xB0 Milk", false}};
@@ -81,30 +79,13 @@ private slots:
         QtUi ui;
         ui.SetBusyPointer(true);
         QCOMPARE(paints, 1);
-        QList<int> seen; // per dialog: the pointer, and where the longest text shows from
-        QTimer answerer;
-        connect(&answerer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->windowHandle()->isExposed())
-                return;
-            seen << QApplication::overrideCursor()->shape();
-            if (auto* edit = dialog->findChild<QLineEdit*>()) {
-                edit->setText(QString(std::min(edit->maxLength(), 62), 'M'));
-                edit->repaint(); // the box scrolls its text when it paints
-                seen << edit->cursorPositionAt(QPoint(4, edit->height() / 2));
-                edit->clear();
-                QTest::keyClicks(edit, QString(70, 'M'));
-            }
-            dialog->accept();
-        });
-        answerer.start(0);
-        QCOMPARE(ui.InputBox("Prompt", "Title", "", 30), std::string(30, 'M'));
-        QCOMPARE(ui.InputBox("Prompt", "Title", "", 0), std::string(70, 'M'));
-        ui.ShowMessage(Information("Done", "Title"));
-        QCOMPARE(seen, (QList<int>{Qt::ArrowCursor, 0, Qt::ArrowCursor, 0, Qt::ArrowCursor}));
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         ui.SetBusyPointer(false);
         QVERIFY(!QApplication::overrideCursor());
+        ui.ClipboardSetText("Crème brûlé");
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Crème brûlé");
+        ui.ClipboardClear();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "");
     }
 
     // A question open when the session ends is closed as if cancelled, during

@@ -3,7 +3,6 @@
 // parts and files that changed, what the desktop was asked and the stored flags.
 #include "app/main_screen.h"
 
-#include "app/session_end.h"
 #include "settings/settings_record.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
@@ -226,34 +225,6 @@ private slots:
         QCOMPARE(s.told, expected);
     }
 
-    void theListsShareTheWindowAndTheToolbarAndViewsTakeTheirPart()
-    {
-        Window s;
-        s.folder.Write("category.lst", Categories({"Dairy"}));
-        s.folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
-        s.Do("start; await-active; resize 800 600");
-        const auto at = [&](const char* name) { return s.Find(name)->geometry(); };
-        const QRect items = at("StdList"), cats = at("CatList"), today = at("TmpList");
-        QCOMPARE(QList<int>({items.top(), items.width(), today.top()}), QList<int>({0, 249, 0}));
-        QVERIFY(
-            std::max({qAbs(cats.top() - items.bottom() - 1), qAbs(items.height() - cats.height()),
-                      qAbs(today.height() - items.height() - cats.height()),
-                      qAbs(today.right() + 1 - s.window.centralWidget()->width())}) <= 1);
-        s.Do("resize 800 300"); // an outer height under 5000 twips changes nothing
-        QCOMPARE(at("StdList"), items);
-        s.Do("click CatList 0; rclick StdList 0");
-        QCOMPARE(at("MoveBox"), items);
-        s.Do("key focus Esc; await-hidden MoveBox; resize 800 600");
-        const int top = s.Find("StdList")->mapTo(&s.window, QPoint()).y();
-        s.Do("trigger mu_ShowToolbar");
-        QCOMPARE(s.Find("StdList")->mapTo(&s.window, QPoint()).y(), top - at("Toolbar1").height());
-        const int full = at("TmpList").height();
-        s.Do("push Recipes");
-        QVERIFY(qAbs(at("TmpList").height() - full / 2) <= 1);
-        s.Do("push Items");
-        QCOMPARE(at("TmpList").height(), full);
-    }
-
     // A window stored out of reach comes back on the screen. Under a window manager
     // the border arrives after the window shows; the window must neither grow by it
     // nor wander at each start.
@@ -294,7 +265,7 @@ private slots:
         }
     }
 
-    void theDatePanelFollowsTheDayAndTheSessionEndKeepsTheList()
+    void theDatePanelFollowsTheDay()
     {
         Window s;
         s.Do("start; await-active; input Candles; trigger mu_OneTimeItem");
@@ -304,11 +275,6 @@ private slots:
                                 std::make_unique<QEvent>(QEvent::ActivationChange).get());
         QCOMPARE(s.Find<QLabel>("sb_date")->text(),
                  QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
-        SessionEnd sessionEnd;
-        QObject::connect(&sessionEnd, &SessionEnd::Requested, &s.window, &MainScreen::EndSession);
-        std::raise(SIGTERM);
-        QTRY_VERIFY(!s.window.isVisible());
-        QCOMPARE(s.folder.Read("My Pantrix.pxl"), std::string("special\xB0 Candles\r\n"));
     }
 
     // The child adds an entry and is killed without warning; the next start has it.

@@ -1,0 +1,369 @@
+// Every window the program opens, held whole against its dump under tests/data/app: each
+// control with what it shows, what a screen reader hears, where it lies and where Tab reaches
+// it, and each menu entry with its keys. A control left unnamed or passed over by Tab is marked
+// in the dump and fails the test. The pictures the program draws are held pixel for pixel.
+// PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
+#include "app/config_form.h"
+#include "app/find_window.h"
+#include "app/main_screen.h"
+#include "app/print_preview.h"
+#include "app/qr_window.h"
+#include "app/qt_ui.h"
+#include "app/splash.h"
+#include "app/toolbar_icons.h"
+#include "help/help_window.h"
+#include "output/list_qr_text.h"
+#include "shell/start_up.h"
+#include "support/data_folder.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+using namespace pantrix;
+using namespace pantrix::testing;
+
+namespace {
+
+const QString kData = QStringLiteral(PANTRIX_TEST_DATA "/app/");
+const bool kUpdating = qEnvironmentVariableIsSet("PANTRIX_UPDATE_GOLDEN");
+
+QString Heard(QObject* object, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(object);
+    return node ? node->text(text) : QString();
+}
+
+// Tab once round from the focus; a control moving within itself, as a page's links, counts once.
+QList<QWidget*> TabRound(QWidget* window)
+{
+    QList<QWidget*> round;
+    for (int presses = 0; presses < 200 && window->focusWidget(); ++presses) {
+        if (round.isEmpty() || round.back() != window->focusWidget()) {
+            if (round.contains(window->focusWidget()))
+                break;
+            round << window->focusWidget();
+        }
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+    }
+    return round;
+}
+
+void DumpActions(const QList<QAction*>& actions, const QString& indent, QString& out)
+{
+    for (QAction* a : actions) {
+        QDebug(&out) << indent.toLatin1().data() << "action" << a->objectName() << a->text()
+                     << a->shortcuts() << "tip" << a->toolTip() << "on" << a->isEnabled()
+                     << "checked" << a->isChecked() << "shown" << a->isVisible();
+        out.back() = '\n';
+        if (a->menu())
+            DumpActions(a->menu()->actions(), indent + "  ", out);
+    }
+}
+
+// One line a control, its own controls and entries under it; Qt's inner parts are passed over.
+void DumpWidget(QWidget* w, const QList<QWidget*>& round, QString indent, QString& out)
+{
+    if (!w->objectName().startsWith(QLatin1String("qt_"))) {
+        QString line = indent + w->metaObject()->className() + ' ' + w->objectName() + ' ';
+        for (const char* property : {"windowTitle", "title", "text", "plainText", "source", "value",
+                                     "toolTip", "maxLength", "checked", "default"})
+            if (const QString shown = w->property(property).toString();
+                !shown.isEmpty() && shown != "false")
+                QDebug(&line) << property << shown;
+        const QString name = Heard(w);
+        QDebug(&line) << "heard" << name << "told" << Heard(w, QAccessible::Description)
+                      << w->geometry();
+        if (w->isWindow())
+            QDebug(&line) << "between" << w->minimumSize() << w->maximumSize();
+        const bool worked = w->isVisible() && w->isEnabled() &&
+                            (w->focusPolicy() & Qt::TabFocus || qobject_cast<QAbstractButton*>(w));
+        const std::pair<bool, QString> flags[] = {
+            {!w->isVisible(), "hidden"},
+            {!w->isEnabled(), "off"},
+            {w->font().bold(), "bold"},
+            {round.contains(w), "tab" + QString::number(round.indexOf(w) + 1)},
+            {worked && name.trimmed().isEmpty(), "<<unnamed>>"},
+            {worked && !round.contains(w) && !w->focusProxy() &&
+                 !(qobject_cast<QToolBar*>(w->parent()) && qobject_cast<MainScreen*>(w->window())),
+             "<<not reached by Tab>>"}};
+        for (const auto& [on, flag] : flags)
+            line += on ? flag + ' ' : "";
+        line.back() = '\n';
+        out += line.replace('\n', "\\n").chopped(2) + '\n';
+        DumpActions(w->actions(), indent + "  ", out);
+        indent += "  ";
+    }
+    for (QObject* child : w->children())
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && !widget->isWindow())
+            DumpWidget(widget, round, indent, out);
+}
+
+QString Look(QWidget* window)
+{
+    QString out;
+    DumpWidget(window, TabRound(window), "", out);
+    return out;
+}
+
+QString Shown(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window) ? Look(&window) : "not shown";
+}
+
+template <typename Window, typename... Arguments> QString Open(Arguments&&... arguments)
+{
+    Window window(std::forward<Arguments>(arguments)...);
+    return Shown(window);
+}
+
+// The modal window `open` shows, looked at and answered with Enter, with the pointer it shows
+// over a busy window.
+QString Modal(const std::function<void()>& open)
+{
+    QtUi busy;
+    busy.SetBusyPointer(true);
+    QString seen = "not shown";
+    QTimer looker;
+    QObject::connect(&looker, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            looker.stop(), seen = Look(dialog);
+            QDebug(&seen) << "pointer" << QApplication::overrideCursor()->shape();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        }
+    });
+    looker.start(0);
+    open();
+    busy.SetBusyPointer(false);
+    return seen + '\n';
+}
+
+// With Dairy's Milk picked.
+QString MainWindow(Workspace& w, const char* entry)
+{
+    MainScreen window(w.s, w.ui);
+    window.StartUp();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return "not shown";
+    for (const char* list : {"CatList", "StdList"})
+        QTest::keyClick(window.findChild<QWidget*>(list), Qt::Key_Down);
+    if (*entry)
+        window.findChild<QAction*>(entry)->trigger();
+    return Look(&window);
+}
+
+// As Pantrix! starts it, from a folder where a "#" may be part of a page's name; its links
+// find no browser on this desktop.
+QString Help(const std::vector<QByteArray>& arguments, const QByteArray& defaultPage = "default")
+{
+    const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
+    HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
+    QString seen = Shown(window);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    if (QAction* link = window.findChild<QAction*>("WebLink"))
+        seen += Modal([&] { link->trigger(); });
+    qputenv("PATH", path);
+    return seen;
+}
+
+QString Find(Workspace& w)
+{
+    FindWindow find(w.s, w.ui, nullptr);
+    find.show();
+    find.Begin();
+    QTest::keyClicks(find.findChild<QWidget*>("FindText"), "mi");
+    return Shown(find);
+}
+
+QString Preview(Workspace& w)
+{
+    PrintRecording pages;
+    for (int line = 1; line <= 90; ++line)
+        pages.Line(QStringLiteral("Line %1").arg(line));
+    PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
+    return Shown(preview);
+}
+
+const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
+    {"main-items", [](Workspace& w) { return MainWindow(w, ""); }},
+    {"main-edit-item", [](Workspace& w) { return MainWindow(w, "mu_EditItem"); }},
+    {"main-recipes", [](Workspace& w) { return MainWindow(w, "mu_ShowRecipeCollection"); }},
+    {"main-toolbar", [](Workspace& w) { return MainWindow(w, "mu_ShowToolbar"); }},
+    {"page-style", [](Workspace& w) { return Open<ConfigForm>(w.s, w.ui, nullptr); }},
+    {"find", Find},
+    {"help-no-page",
+     [](Workspace&) {
+         return Help({"-", "-", "Pantrix! on the web", "-"}, {});
+     }},
+    {"help-all-arguments",
+     [](Workspace&) {
+         return Help(
+             {"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"});
+     }},
+    {"help-defaults",
+     [](Workspace&) {
+         return Help({"-", "-", "C", "-", "-", "-", "wide", "0"});
+     }},
+    {"help-hash-in-name",
+     [](Workspace&) {
+         return Help({"-", "notes#1.htm"});
+     }},
+    {"qr-one",
+     [](Workspace& w) {
+         return Open<QrWindow>(std::vector<std::string>(1, "My Pantrix"), "My Pantrix", w.ui,
+                               nullptr);
+     }},
+    {"qr-four",
+     [](Workspace& w) {
+         return Open<QrWindow>(std::vector<std::string>(4, "My Pantrix"), "My Pantrix", w.ui,
+                               nullptr);
+     }},
+    {"print-preview", Preview},
+    {"message",
+     [](Workspace&) {
+         MessageAnswer answer{};
+         const QString seen = Modal([&] {
+             answer = QtUi().ShowMessage({"Save the changes?", "Confirm", MessageIcon::Question,
+                                          MessageButtons::YesNoCancel, MessageAnswer::No});
+         });
+         return seen + QStringLiteral("answer %1").arg(static_cast<int>(answer));
+     }},
+    {"input", // and one without a limit
+     [](Workspace&) {
+         std::string answers;
+         QString seen = Modal(
+             [&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); });
+         seen += Modal([&] { answers += QtUi().InputBox("New recipe:", "New Recipe", "Soup", 0); });
+         return seen + "answers \"" + QString::fromStdString(answers) + '"';
+     }},
+    {"splash", [](Workspace&) { return Open<PX_QF_Splash>("Pantrix host"); }},
+};
+
+// Line by line, so that a difference names its line.
+void CompareWithGolden(const QString& actual, const QString& name)
+{
+    QFile file(kData + name);
+    if (kUpdating && file.open(QIODevice::WriteOnly))
+        file.write(actual.toUtf8()), file.close();
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+    const QStringList expected = QString::fromUtf8(file.readAll()).split('\n'),
+                      got = actual.split('\n');
+    for (qsizetype i = 0; i < std::max(expected.size(), got.size()); ++i)
+        QCOMPARE(name + ':' + QString::number(i + 1) + ' ' + got.value(i),
+                 name + ':' + QString::number(i + 1) + ' ' + expected.value(i));
+    QVERIFY2(!actual.contains("<<"), "a control is unnamed or passed over by Tab");
+}
+
+void CompareWithPicture(QImage actual, const QString& name)
+{
+    actual = actual.convertToFormat(QImage::Format_ARGB32);
+    actual.setDevicePixelRatio(1);
+    if (kUpdating)
+        actual.save(kData + name);
+    QVERIFY2(actual == QImage(kData + name).convertToFormat(QImage::Format_ARGB32),
+             qPrintable(name));
+}
+
+// Every code in the picture, in any order, as zbar's zbarimg reads them.
+QStringList Decoded(const QString& png)
+{
+    QProcess zbarimg;
+    zbarimg.start("zbarimg", {"--xml", "-q", png});
+    if (!zbarimg.waitForFinished(60000))
+        qFatal("zbarimg (zbar-tools) reads the codes back");
+    QStringList texts;
+    QXmlStreamReader xml(zbarimg.readAllStandardOutput());
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("data"))
+            texts << (xml.attributes().value("format") == QLatin1String("base64")
+                          ? QString::fromUtf8(
+                                QByteArray::fromBase64(xml.readElementText().toLatin1()))
+                          : xml.readElementText());
+    texts.sort();
+    return texts;
+}
+
+} // namespace
+
+class WindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyWindowTheProgramOpens_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const auto& [name, open] : kWindows)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyWindowTheProgramOpens()
+    {
+        QFETCH(QString, name);
+        Workspace w;
+        w.folder.Write("category.lst", Categories({"Dairy"}));
+        w.folder.Write("std_item.lst", Items({{"Dairy", "Milk"}}));
+        w.folder.Write("Soup.rcp", "");
+        LoadSettings(w.s, w.ui);
+        QTemporaryDir here; // where the help viewer looks for pages
+        QDir::setCurrent(here.path());
+        QFile(QStringLiteral("notes#1.htm")).open(QIODevice::WriteOnly);
+        CompareWithGolden(kWindows.at(name)(w)
+                              .replace(QString::fromStdString(w.folder.Path().string()), "<data>")
+                              .replace(here.path(), "<here>"),
+                          name + ".dump");
+    }
+
+    void thePicturesTheProgramDraws()
+    {
+        const QStringList icons = {"NewCat",    "NewItem", "Special", "Open",    "Clear", "Print",
+                                   "ClipBoard", "Help",    "Web",     "Recipes", "Items"};
+        for (const int scale : {1, 2}) {
+            QImage strip(QSize(24 * icons.size(), 24) * scale, QImage::Format_ARGB32);
+            strip.setDevicePixelRatio(scale);
+            strip.fill(Qt::transparent);
+            QPainter painter(&strip);
+            for (qsizetype i = 0; i < icons.size(); ++i)
+                painter.drawPixmap(24 * i, 0, ToolbarIcon(icons[i]).pixmap(QSize(24, 24), scale));
+            painter.end();
+            CompareWithPicture(strip, QStringLiteral("toolbar-%1x.png").arg(scale));
+        }
+        PX_QF_Splash splash("");
+        splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
+        CompareWithPicture(splash.grab().toImage(), "splash.png");
+    }
+
+    // A long list, with letters beyond ASCII, in several codes that a phone reads back.
+    void theSavedCodesReadBackAsTheList()
+    {
+        std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", true}};
+        for (int i = 0; i < 150; ++i)
+            list.push_back(
+                {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
+        const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
+        QStringList texts;
+        for (const std::string& text : codes)
+            texts << QString::fromStdString(text);
+        texts.sort();
+        QTemporaryDir folder;
+        FakeUi ui;
+        QVERIFY(QrWindow(codes, "", ui, nullptr).SavePng(folder.filePath("list.png")));
+        QCOMPARE(ui.StatusNotes,
+                 std::vector<std::string>{"Saved as " + folder.filePath("list.png").toStdString()});
+        CompareWithPicture(QImage(folder.filePath("list.png")), "qr-codes.png");
+        QCOMPARE(Decoded(folder.filePath("list.png")), texts);
+    }
+};
+
+// The same pages and buttons in any place the tests run.
+int main(int argc, char* argv[])
+{
+    qputenv("LC_ALL", "C.UTF-8");
+    QApplication app(argc, argv);
+    WindowsTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "windows_test.moc"
