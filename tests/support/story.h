@@ -50,6 +50,7 @@ inline std::string TakeTable(const Steps& steps, const std::vector<std::string>&
 
 inline void ExpectStory(const std::string& name, const Steps& steps)
 {
+    ASSERT_FALSE(Golden(name).empty()) << name << " is missing or empty";
     std::istringstream lines(Golden(name));
     std::string story;
     std::vector<std::string> rows, table;
