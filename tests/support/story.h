@@ -23,11 +23,9 @@ inline std::string TakeStep(const Steps& steps, const std::string& line)
 {
     SCOPED_TRACE(line);
     const std::size_t space = std::min(line.find(' ', 2), line.size());
-    std::string argument = line.substr(std::min(space + 1, line.size()));
-    for (const auto& [escape, byte] : {std::pair{"\\r", "\r"}, std::pair{"\\n", "\n"}})
-        for (auto at = argument.find(escape); at != std::string::npos; at = argument.find(escape))
-            argument.replace(at, 2, byte);
-    return steps.at(line.substr(2, space - 2))(argument);
+    const std::string argument = line.substr(std::min(space + 1, line.size()));
+    return steps.at(line.substr(2, space - 2))(
+        Replaced(Replaced(argument, "\\r", "\r"), "\\n", "\n"));
 }
 
 // Lines "& row" before steps make a table: the steps are written once and taken for
@@ -39,19 +37,17 @@ inline std::string TakeTable(const Steps& steps, const std::vector<std::string>&
     std::string shown;
     for (const std::string& row : rows) {
         shown += "-- " + row + "\n";
-        for (std::string line : lines) {
-            for (auto at = line.find("{}"); at != std::string::npos; at = line.find("{}"))
-                line.replace(at, 2, row);
-            shown += TakeStep(steps, line);
-        }
+        for (const std::string& line : lines)
+            shown += TakeStep(steps, Replaced(line, "{}", row));
     }
     return shown;
 }
 
 inline void ExpectStory(const std::string& name, const Steps& steps)
 {
-    ASSERT_FALSE(Golden(name).empty()) << name << " is missing or empty";
-    std::istringstream lines(Golden(name));
+    const std::string written = Golden(name);
+    ASSERT_FALSE(written.empty()) << name << " is missing or empty";
+    std::istringstream lines(written);
     std::string story;
     std::vector<std::string> rows, table;
     const auto endTable = [&] {

@@ -10,13 +10,6 @@ namespace pantrix::testing {
 namespace fs = std::filesystem;
 namespace {
 
-std::string Replaced(std::string text, std::string_view from, std::string_view to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 std::string Shown(const Message& m)
 {
     constexpr const char* buttons[] = {"", " {OkCancel", " {YesNo", " {YesNoCancel"};
@@ -32,6 +25,13 @@ std::string Shown(const Message& m)
 }
 
 } // namespace
+
+std::string Replaced(std::string text, std::string_view from, std::string_view to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
 
 std::string OneLine(std::string text)
 {
