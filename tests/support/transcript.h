@@ -4,6 +4,10 @@
 
 #include "support/fake_ui.h"
 
+#include <filesystem>
+#include <string>
+#include <string_view>
+
 namespace pantrix::testing {
 
 // A line for each message, dialog, printed line, job end and started program, in
