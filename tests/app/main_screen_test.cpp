@@ -97,8 +97,16 @@ struct Window
                 {"answer",
                  [&] { ui.AnswerMessage(rest == "No" ? MessageAnswer::No : MessageAnswer::Yes); }},
                 {"input", [&] { ui.AnswerInput(rest.toStdString()); }},
+                {"choose", [&] { ui.AnswerFile(ChosenFile{folder.File(name), name}); }},
                 {"cancel-file", [&] { ui.AnswerFile(std::nullopt); }},
                 {"close", [&] { window.close(); }},
+                {"dismiss", // the window the next command holds open, closed once it shows
+                 [&] {
+                     QTimer::singleShot(0, &window, [this] {
+                         if (QWidget* open = QApplication::activeModalWidget())
+                             told += "closed " + open->windowTitle() + "\n", open->close();
+                     });
+                 }},
                 {"stored",
                  [&] { told += (folder.Read("px31.cfg").substr(164, 20) + "\n").c_str(); }},
                 {"tabfocus",
