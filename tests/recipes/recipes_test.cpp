@@ -1,5 +1,5 @@
 // The recipe collection as the user works it, told as stories under tests/data/recipes
-// whose "show" steps hold what was said and asked, the open recipe, Today's List and
+// whose commands and "show" steps hold what was said and asked, the open recipe, Today's List and
 // every file.
 #include "recipes/recipe_commands.h"
 #include "recipes/recipe_files.h"
@@ -45,8 +45,13 @@ protected:
         RefreshRecipeList(s, ui);
         for (std::size_t row = 0; row < s.Recipes.Files.size(); ++row)
             if (s.Recipes.Files[row].Name == shown)
-                return OpenRecipe(s, ui, row), "";
+                return OpenRecipe(s, ui, row), Shown();
         return shown + " is not listed\n";
+    }
+    // A command, and what it left.
+    auto Command(void (*command)(MainScreenState&, Ui&))
+    {
+        return [this, command](auto) { return command(s, ui), Shown(); };
     }
 };
 
@@ -70,12 +75,12 @@ TEST_P(Recipes, Story)
                                     : a == "No" ? MessageAnswer::No
                                                 : MessageAnswer::Cancel);
                })},
-              {"new", QuietCommand(*this, NewRecipe)},
-              {"rename", QuietCommand(*this, RenameRecipe)},
-              {"delete", QuietCommand(*this, DeleteRecipe)},
-              {"get", QuietCommand(*this, GetIngredientList)},
-              {"save", QuietCommand(*this, SaveIngredientList)},
-              {"refresh", QuietCommand(*this, RefreshRecipeList)},
+              {"new", Command(NewRecipe)},
+              {"rename", Command(RenameRecipe)},
+              {"delete", Command(DeleteRecipe)},
+              {"get", Command(GetIngredientList)},
+              {"save", Command(SaveIngredientList)},
+              {"refresh", Command(RefreshRecipeList)},
               {"save-text",
                [&](auto) {
                    return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
