@@ -77,16 +77,15 @@ TEST_P(Catalogue, Story)
                                Records(a.substr(file.size() + 1), file.starts_with("std_item")));
               })},
              {"pick",
-              Quiet([&](auto name) { SelectCategory(s, ui, row(s.Catalogue.CatList, name)); })},
+              Shown([&](auto name) { SelectCategory(s, ui, row(s.Catalogue.CatList, name)); })},
              {"pick-item",
               Quiet([&](auto name) { SelectItem(s, row(s.Catalogue.StdList, name)); })},
-             {"item-row", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
+             {"item-row", Shown([&](auto row) { SelectItem(s, std::stoul(row)); })},
              {"category-box", Quiet([&](auto text) { s.Catalogue.CatEdit = text; })},
              {"list-current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
              {"list-current?",
               [&](auto) { return s.List.Current ? "current: one\n" : "current: none\n"; }},
              {"busy?", [&](auto) { return "busy: " + std::to_string(ui.BusyDepth) + "\n"; }},
-             {"show", Shown([](auto) {})},
              {"merge", Shown([&](auto mode) {
                   MergeNewCatalogue(folder.Path(), ui,
                                     mode == "imported" ? MergeMode::Import : MergeMode::StartUp);
