@@ -80,7 +80,6 @@ TEST_P(Shell, Story)
                          std::to_string(s.RecipeCommandsOn) + "|" + s.Catalogue.CatEdit +
                          s.Catalogue.StdEdit + "|" + Shown(StoredWindowGeometry(s.Settings)) + "\n";
          })},
-        {"edit-boxes", Quiet([&](auto text) { s.Catalogue.CatEdit = s.Catalogue.StdEdit = text; })},
         {"settings", Quiet([&](auto a) { // "offset|bytes" in a settings file of defaults
              std::string b = EncodeSettings(DefaultSettings("/"));
              folder.Write("px31.cfg", b.replace(std::stoul(a), Fields(a)[1].size(), Fields(a)[1]));
