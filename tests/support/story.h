@@ -28,17 +28,34 @@ inline std::string TakeStep(const Steps& steps, const std::string& line)
         Replaced(Replaced(argument, "\\r", "\r"), "\\n", "\n"));
 }
 
+// The parts of a text apart by a separator.
+inline std::vector<std::string> Parts(const std::string& text, std::string_view apart)
+{
+    std::vector<std::string> parts;
+    for (std::size_t from = 0, to = 0; from <= text.size(); from = to + apart.size())
+        to = std::min(text.find(apart, from), text.size()),
+        parts.push_back(text.substr(from, to - from));
+    return parts;
+}
+
 // Lines "& row" before steps make a table: the steps are written once and taken for
-// each row in turn, "{}" in them standing for the row, and what they showed follows
-// under "-- row". A line holds several rows apart by " & ".
+// each row in turn, "{}" in them standing for the row and "{1}", "{2}"... for its
+// values apart by " ; ", and what they showed follows under "-- row". A line holds
+// several rows apart by " & ". A step its row leaves empty is not taken.
 inline std::string TakeTable(const Steps& steps, const std::vector<std::string>& rows,
                              const std::vector<std::string>& lines)
 {
     std::string shown;
     for (const std::string& row : rows) {
         shown += "-- " + row + "\n";
-        for (const std::string& line : lines)
-            shown += TakeStep(steps, Replaced(line, "{}", row));
+        const std::vector<std::string> values = Parts(row, " ; ");
+        for (std::string line : lines) {
+            line = Replaced(line, "{}", row);
+            for (std::size_t n = 0; n < values.size(); ++n)
+                line = Replaced(line, "{" + std::to_string(n + 1) + "}", values[n]);
+            if (line != "$ ")
+                shown += TakeStep(steps, line);
+        }
     }
     return shown;
 }
@@ -61,9 +78,8 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
             story += line + "\n";
         else if (line.starts_with("& ")) {
             story += line + "\n";
-            for (std::size_t from = 2, to = 0; to < line.size(); from = to + 3)
-                to = std::min(line.find(" & ", from), line.size()),
-                rows.push_back(line.substr(from, to - from));
+            for (std::string& row : Parts(line.substr(2), " & "))
+                rows.push_back(std::move(row));
         } else if (line.starts_with("$ ") && !rows.empty())
             story += line + "\n", table.push_back(line);
         else if (line.starts_with("$ "))
