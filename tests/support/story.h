@@ -39,9 +39,10 @@ inline std::vector<std::string> Parts(const std::string& text, std::string_view 
 }
 
 // Lines "& row" before steps make a table: the steps are written once and taken for
-// each row in turn, "{}" in them standing for the row and "{1}", "{2}"... for its
-// values apart by " ; ", and what they showed follows under "-- row". A line holds
-// several rows apart by " & ". A step its row leaves empty is not taken.
+// each row in turn, "{}" in them standing for the row and "{1}" to "{9}" for its
+// values apart by " ; ", those it lacks empty, and what they showed follows under
+// "-- row". A line holds several rows apart by " & ". A step its row leaves empty is
+// not taken.
 inline std::string TakeTable(const Steps& steps, const std::vector<std::string>& rows,
                              const std::vector<std::string>& lines)
 {
@@ -51,8 +52,9 @@ inline std::string TakeTable(const Steps& steps, const std::vector<std::string>&
         const std::vector<std::string> values = Parts(row, " ; ");
         for (std::string line : lines) {
             line = Replaced(line, "{}", row);
-            for (std::size_t n = 0; n < values.size(); ++n)
-                line = Replaced(line, "{" + std::to_string(n + 1) + "}", values[n]);
+            for (std::size_t n = 1; n <= 9; ++n)
+                line = Replaced(line, "{" + std::to_string(n) + "}",
+                                n <= values.size() ? values[n - 1] : "");
             if (line != "$ ")
                 shown += TakeStep(steps, line);
         }
