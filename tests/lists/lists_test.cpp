@@ -69,8 +69,9 @@ TEST_P(Lists, Story)
              {"RemoveCurrentEntry", Shown([&](auto) { RemoveCurrentEntry(s); })},
              {"SelectList", Shown([&](auto) { SelectList(s, ui); })},
              {"ClearList", Shown([&](auto) { ClearList(s, ui); })},
-             {"SaveListBeforeLeaving", [&](auto) {
-                  return "saved: " + std::to_string(SaveListBeforeLeaving(s, ui)) + "\n";
+             {"SaveListBeforeLeaving", [&, show = Shown([](auto) {})](auto a) {
+                  const std::string saved = std::to_string(SaveListBeforeLeaving(s, ui));
+                  return "saved: " + saved + "\n" + show(a);
               }}}));
 }
 
