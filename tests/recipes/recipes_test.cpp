@@ -12,7 +12,7 @@ namespace {
 
 using namespace testing;
 
-class Recipes : public ::testing::TestWithParam<std::string>, protected Workspace
+class Recipes : public StoryTest
 {
 protected:
     Recipes() { s.List.Name = "My Pantrix"; }
@@ -57,49 +57,46 @@ protected:
 
 TEST_P(Recipes, Story)
 {
-    ExpectStory(
-        "recipes/" + GetParam() + ".txt",
-        WithCommonSteps(
-            *this,
-            {{"afresh", Quiet([&](auto) { Afresh(); })},
-             {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
-             {"list", Quiet([&](auto entries) {
-                  std::istringstream in(entries);
-                  s.List.Entries.clear();
-                  for (std::string entry; std::getline(in, entry, '|');)
-                      s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
-              })},
-             {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
-             {"open", [&](auto shown) { return Open(shown); }},
-             {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
-             {"answer", Quiet([&](auto a) {
-                  ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
-                                   : a == "No" ? MessageAnswer::No
-                                               : MessageAnswer::Cancel);
-              })},
-             {"new", Command(NewRecipe)},
-             {"rename", Command(RenameRecipe)},
-             {"delete", Command(DeleteRecipe)},
-             {"get", Command(GetIngredientList)},
-             {"save", Command(SaveIngredientList)},
-             {"refresh", Command(RefreshRecipeList)},
-             {"save-text",
-              [&](auto) {
-                  return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
-                         (fs::exists(".txt") ? "a text file written where the program runs\n" : "");
-              }},
-             {"store-text",
-              [&](auto) {
-                  return (StoreChangedRecipeText(s).ok() ? "stored\n" : "not stored\n") + Shown();
-              }},
-             {"plain-listing", [&](auto) {
-                  std::error_code error;
-                  return std::string(ListRecipes(folder.Path()) == s.Recipes.Files ? "agrees\n"
-                                                                                   : "differs\n") +
-                         (ListRecipes(folder.File("missing"), error).empty() && error
-                              ? "a missing folder fails\n"
-                              : "");
-              }}}));
+    Tell("recipes",
+         {{"afresh", Quiet([&](auto) { Afresh(); })},
+          {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
+          {"list", Quiet([&](auto entries) {
+               std::istringstream in(entries);
+               s.List.Entries.clear();
+               for (std::string entry; std::getline(in, entry, '|');)
+                   s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
+           })},
+          {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
+          {"open", [&](auto shown) { return Open(shown); }},
+          {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
+          {"answer", Quiet([&](auto a) {
+               ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
+                                : a == "No" ? MessageAnswer::No
+                                            : MessageAnswer::Cancel);
+           })},
+          {"new", Command(NewRecipe)},
+          {"rename", Command(RenameRecipe)},
+          {"delete", Command(DeleteRecipe)},
+          {"get", Command(GetIngredientList)},
+          {"save", Command(SaveIngredientList)},
+          {"refresh", Command(RefreshRecipeList)},
+          {"save-text",
+           [&](auto) {
+               return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
+                      (fs::exists(".txt") ? "a text file written where the program runs\n" : "");
+           }},
+          {"store-text",
+           [&](auto) {
+               return (StoreChangedRecipeText(s).ok() ? "stored\n" : "not stored\n") + Shown();
+           }},
+          {"plain-listing", [&](auto) {
+               std::error_code error;
+               return std::string(ListRecipes(folder.Path()) == s.Recipes.Files ? "agrees\n"
+                                                                                : "differs\n") +
+                      (ListRecipes(folder.File("missing"), error).empty() && error
+                           ? "a missing folder fails\n"
+                           : "");
+           }}});
 }
 
 // A text read and saved unchanged is the same bytes, however often: the line break
@@ -127,8 +124,7 @@ TEST(RecipeText, ReadAndSavedUnchangedKeepsItsBytes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Recipes, Recipes, ::testing::ValuesIn(Stories("recipes")),
-                         [](const auto& story) { return story.param; });
+INSTANTIATE_TEST_SUITE_P(Recipes, Recipes, Stories("recipes"), kStoryName);
 
 } // namespace
 } // namespace pantrix

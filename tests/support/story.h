@@ -149,13 +149,26 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
 }
 
 // The stories under a folder of tests/data, by name, to run one test each.
-inline std::vector<std::string> Stories(const std::string& folder)
+inline auto Stories(const std::string& folder)
 {
     std::vector<std::string> names;
     for (const auto& file : std::filesystem::directory_iterator(PANTRIX_TEST_DATA "/" + folder))
         names.push_back(file.path().stem().string());
     std::ranges::sort(names);
-    return names;
+    return ::testing::ValuesIn(names);
 }
+
+// A test named after its story.
+inline const auto kStoryName = [](const auto& story) { return story.param; };
+
+// A test for each story of a folder, in a workspace of its own.
+class StoryTest : public ::testing::TestWithParam<std::string>, protected Workspace
+{
+protected:
+    void Tell(const std::string& folder, Steps steps)
+    {
+        ExpectStory(folder + "/" + GetParam() + ".txt", WithCommonSteps(*this, std::move(steps)));
+    }
+};
 
 } // namespace pantrix::testing
