@@ -1,6 +1,5 @@
 // The recipe collection as the user works it, told as stories under tests/data/recipes
-// whose commands and "show" steps hold what was said and asked, the open recipe, Today's List and
-// every file.
+// whose commands show what was said and asked, the open recipe, Today's List and every file.
 #include "recipes/recipe_commands.h"
 #include "recipes/recipe_files.h"
 #include "support/data_folder.h"
@@ -61,19 +60,13 @@ TEST_P(Recipes, Story)
          {{"afresh", Quiet([&](auto) { Afresh(); })},
           {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
           {"list", Quiet([&](auto entries) {
-               std::istringstream in(entries);
                s.List.Entries.clear();
-               for (std::string entry; std::getline(in, entry, '|');)
+               for (const std::string& entry : Fields(entries))
                    s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
            })},
           {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
           {"open", [&](auto shown) { return Open(shown); }},
           {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
-          {"answer", Quiet([&](auto a) {
-               ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
-                                : a == "No" ? MessageAnswer::No
-                                            : MessageAnswer::Cancel);
-           })},
           {"new", Command(NewRecipe)},
           {"rename", Command(RenameRecipe)},
           {"delete", Command(DeleteRecipe)},
