@@ -20,14 +20,12 @@ namespace {
 
 using namespace testing;
 
-// Records from "Dairy|Produce" or, for items, "Dairy/Milk|Produce/Apples".
-std::string Records(std::string_view list, bool items = false)
+// Records from "Dairy|Produce" or, for items, "Dairy/Milk|Produce/Apples"; none from "".
+std::string Records(const std::string& list, bool items = false)
 {
     std::string records;
-    for (std::size_t start = 0, end = 0; !list.empty() && end != list.npos; start = end + 1) {
-        end = list.find('|', start);
-        const std::string_view name = list.substr(start, end - start),
-                               category = name.substr(0, name.find('/'));
+    for (const std::string& name : list.empty() ? std::vector<std::string>() : Fields(list)) {
+        const std::string category = name.substr(0, name.find('/'));
         records +=
             items ? ItemRecord(category, name.substr(category.size() + 1)) : CategoryRecord(name);
     }
