@@ -57,7 +57,6 @@ TEST_P(Lists, Story)
            [&](auto text) { return (CheckForDuplicate(s.List, text) ? "yes"s : "no"s) + "\n"; }},
           {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
           {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
-          {"show", Shown([](auto) {})},
           {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
           {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
           {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
