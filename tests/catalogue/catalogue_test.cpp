@@ -20,21 +20,19 @@ namespace {
 
 using namespace testing;
 
-// Records from "Dairy|Produce" or, for items, "Dairy/Milk|Produce/Apples".
-std::string Records(std::string_view list, bool items = false)
+// Records from "Dairy|Produce" or, for items, "Dairy/Milk|Produce/Apples"; none from "".
+std::string Records(const std::string& list, bool items = false)
 {
     std::string records;
-    for (std::size_t start = 0, end = 0; !list.empty() && end != list.npos; start = end + 1) {
-        end = list.find('|', start);
-        const std::string_view name = list.substr(start, end - start),
-                               category = name.substr(0, name.find('/'));
+    for (const std::string& name : list.empty() ? std::vector<std::string>() : Fields(list)) {
+        const std::string category = name.substr(0, name.find('/'));
         records +=
             items ? ItemRecord(category, name.substr(category.size() + 1)) : CategoryRecord(name);
     }
     return records;
 }
 
-class Catalogue : public ::testing::TestWithParam<std::string>, protected Workspace
+class Catalogue : public StoryTest
 {
 protected:
     // Runs a step and shows what it left.
@@ -67,52 +65,44 @@ TEST_P(Catalogue, Story)
     const auto row = [](const std::vector<std::string>& list, std::string name) {
         return std::size_t(std::ranges::find(list, CategoryRecord(name)) - list.begin());
     };
-    ExpectStory(
-        "catalogue/" + GetParam() + ".txt",
-        WithCommonSteps(
-            *this,
-            {{"records", Quiet([&](auto a) { // "file|records", of items if the file's name says so
-                  const std::string file = a.substr(0, a.find('|'));
-                  folder.Write(file,
-                               Records(a.substr(file.size() + 1), file.starts_with("std_item")));
-              })},
-             {"pick",
-              Quiet([&](auto name) { SelectCategory(s, ui, row(s.Catalogue.CatList, name)); })},
-             {"pick-item",
-              Quiet([&](auto name) { SelectItem(s, row(s.Catalogue.StdList, name)); })},
-             {"item-row", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
-             {"category-box", Quiet([&](auto text) { s.Catalogue.CatEdit = text; })},
-             {"list-current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
-             {"list-current?",
-              [&](auto) { return s.List.Current ? "current: one\n" : "current: none\n"; }},
-             {"busy?", [&](auto) { return "busy: " + std::to_string(ui.BusyDepth) + "\n"; }},
-             {"show", Shown([](auto) {})},
-             {"merge", Shown([&](auto mode) {
-                  MergeNewCatalogue(folder.Path(), ui,
-                                    mode == "imported" ? MergeMode::Import : MergeMode::StartUp);
-              })},
-             {"start-again", Shown([&](auto) {
-                  RemoveStaleTwins(folder.Path()), MergeDeliveredCatalogue(s, ui);
-              })},
-             {"LoadCategoryList", Command(LoadCategoryList)},
-             {"LoadItemList", Command(LoadItemList)},
-             {"NewCategory", Command(NewCategory)},
-             {"EditCategory", Command(EditCategory)},
-             {"DeleteCategory", Command(DeleteCategory)},
-             {"NewItem", Command(NewItem)},
-             {"EditItem", Command([](MainScreenState& s, Ui&) { EditItem(s); })},
-             {"ChangeItemName", Command(ChangeItemName)},
-             {"MoveItem", Command(MoveItem)},
-             {"DeleteEditedItem", Command(DeleteEditedItem)},
-             {"DeleteItem", Command(DeleteItem)},
-             {"ExportCatalogue", Command(ExportCatalogue)},
-             {"ImportCatalogue", Command(ImportCatalogue)},
-             {"PurgeOrphans", Command(PurgeOrphans)},
-             {"ShowDataInformation", Command(ShowDataInformation)}}));
+    Tell(
+        "catalogue",
+        {{"records", Quiet([&](auto a) { // "file|records", of items if the file's name says so
+              const std::string file = a.substr(0, a.find('|'));
+              folder.Write(file, Records(a.substr(file.size() + 1), file.starts_with("std_item")));
+          })},
+         {"pick", Shown([&](auto name) { SelectCategory(s, ui, row(s.Catalogue.CatList, name)); })},
+         {"pick-item", Quiet([&](auto name) { SelectItem(s, row(s.Catalogue.StdList, name)); })},
+         {"item-row", Shown([&](auto row) { SelectItem(s, std::stoul(row)); })},
+         {"category-box", Quiet([&](auto text) { s.Catalogue.CatEdit = text; })},
+         {"list-current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
+         {"list-current?",
+          [&](auto) { return s.List.Current ? "current: one\n" : "current: none\n"; }},
+         {"busy?", [&](auto) { return "busy: " + std::to_string(ui.BusyDepth) + "\n"; }},
+         {"merge", Shown([&](auto mode) {
+              MergeNewCatalogue(folder.Path(), ui,
+                                mode == "imported" ? MergeMode::Import : MergeMode::StartUp);
+          })},
+         {"start-again",
+          Shown([&](auto) { RemoveStaleTwins(folder.Path()), MergeDeliveredCatalogue(s, ui); })},
+         {"LoadCategoryList", Command(LoadCategoryList)},
+         {"LoadItemList", Command(LoadItemList)},
+         {"NewCategory", Command(NewCategory)},
+         {"EditCategory", Command(EditCategory)},
+         {"DeleteCategory", Command(DeleteCategory)},
+         {"NewItem", Command(NewItem)},
+         {"EditItem", Command([](MainScreenState& s, Ui&) { EditItem(s); })},
+         {"ChangeItemName", Command(ChangeItemName)},
+         {"MoveItem", Command(MoveItem)},
+         {"DeleteEditedItem", Command(DeleteEditedItem)},
+         {"DeleteItem", Command(DeleteItem)},
+         {"ExportCatalogue", Command(ExportCatalogue)},
+         {"ImportCatalogue", Command(ImportCatalogue)},
+         {"PurgeOrphans", Command(PurgeOrphans)},
+         {"ShowDataInformation", Command(ShowDataInformation)}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, Catalogue, ::testing::ValuesIn(Stories("catalogue")),
-                         [](const auto& story) { return story.param; });
+INSTANTIATE_TEST_SUITE_P(Catalogue, Catalogue, Stories("catalogue"), kStoryName);
 
 } // namespace
 } // namespace pantrix

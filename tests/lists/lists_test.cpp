@@ -16,7 +16,7 @@ using namespace testing;
 using namespace std::string_literals;
 
 // Dairy and Produce each hold Milk; the default list holds two entries.
-class Lists : public ::testing::TestWithParam<std::string>, protected Workspace
+class Lists : public StoryTest
 {
 protected:
     Lists()
@@ -44,38 +44,34 @@ protected:
 
 TEST_P(Lists, Story)
 {
-    ExpectStory(
-        "lists/" + GetParam() + ".txt",
-        WithCommonSteps(
-            *this,
-            {{"entry", Quiet([&](auto text) { s.List.Entries.push_back({text}); })},
-             {"category", Quiet([&](auto row) { SelectCategory(s, ui, std::stoul(row)); })},
-             {"item", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
-             {"current", Quiet([&](auto row) { SelectEntry(s, std::stoul(row)); })},
-             {"none-current", Quiet([&](auto) { s.List.Current.reset(); })},
-             {"tick", Quiet([&](auto row) { SetEntryChecked(s, std::stoul(row), true); })},
-             {"fresh", Quiet([&](auto) { s = folder.State(); })},
-             {"center", Shown([&](auto text) { CenterOn(s.List, text); })},
-             {"duplicate",
-              [&](auto text) { return (CheckForDuplicate(s.List, text) ? "yes"s : "no"s) + "\n"; }},
-             {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
-             {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
-             {"show", Shown([](auto) {})},
-             {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
-             {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
-             {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
-             {"AddOneTimeItem", Shown([&](auto) { AddOneTimeItem(s, ui); })},
-             {"ModifyCurrentEntry", Shown([&](auto) { ModifyCurrentEntry(s, ui); })},
-             {"RemoveCurrentEntry", Shown([&](auto) { RemoveCurrentEntry(s); })},
-             {"SelectList", Shown([&](auto) { SelectList(s, ui); })},
-             {"ClearList", Shown([&](auto) { ClearList(s, ui); })},
-             {"SaveListBeforeLeaving", [&](auto) {
-                  return "saved: " + std::to_string(SaveListBeforeLeaving(s, ui)) + "\n";
-              }}}));
+    Tell("lists",
+         {{"entry", Quiet([&](auto text) { s.List.Entries.push_back({text}); })},
+          {"category", Quiet([&](auto row) { SelectCategory(s, ui, std::stoul(row)); })},
+          {"item", Quiet([&](auto row) { SelectItem(s, std::stoul(row)); })},
+          {"current", Quiet([&](auto row) { SelectEntry(s, std::stoul(row)); })},
+          {"none-current", Quiet([&](auto) { s.List.Current.reset(); })},
+          {"tick", Quiet([&](auto row) { SetEntryChecked(s, std::stoul(row), true); })},
+          {"fresh", Quiet([&](auto) { s = folder.State(); })},
+          {"center", Shown([&](auto text) { CenterOn(s.List, text); })},
+          {"duplicate",
+           [&](auto text) { return (CheckForDuplicate(s.List, text) ? "yes"s : "no"s) + "\n"; }},
+          {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
+          {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
+          {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
+          {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
+          {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
+          {"AddOneTimeItem", Shown([&](auto) { AddOneTimeItem(s, ui); })},
+          {"ModifyCurrentEntry", Shown([&](auto) { ModifyCurrentEntry(s, ui); })},
+          {"RemoveCurrentEntry", Shown([&](auto) { RemoveCurrentEntry(s); })},
+          {"SelectList", Shown([&](auto) { SelectList(s, ui); })},
+          {"ClearList", Shown([&](auto) { ClearList(s, ui); })},
+          {"SaveListBeforeLeaving", [&, show = Shown([](auto) {})](auto a) {
+               const std::string saved = std::to_string(SaveListBeforeLeaving(s, ui));
+               return "saved: " + saved + "\n" + show(a);
+           }}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, Lists, ::testing::ValuesIn(Stories("lists")),
-                         [](const auto& story) { return story.param; });
+INSTANTIATE_TEST_SUITE_P(Lists, Lists, Stories("lists"), kStoryName);
 
 } // namespace
 } // namespace pantrix

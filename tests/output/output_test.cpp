@@ -44,10 +44,8 @@ TEST(ListLayout, EachLayoutInOneAndTwoColumnsWithItsLineKinds)
     std::string shown;
     for (const auto& row : Rows("output/layout_cases.txt"))
         for (const Columns columns : {Columns::One, Columns::Two}) {
-            std::string text = LayoutText(row[1], {2002, 8, 16}, Listed(row, 2), columns);
-            for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-                text.replace(at, 2, "|\n");
-            shown += "== " + row[0] + "\n" + text + "|\nkinds: ";
+            const std::string text = LayoutText(row[1], {2002, 8, 16}, Listed(row, 2), columns);
+            shown += "== " + row[0] + "\n" + Replaced(text, "\r\n", "|\n") + "|\nkinds: ";
             for (const LayoutLine& line : LayoutBody(Listed(row, 2), columns))
                 shown += "SGCE"[static_cast<int>(line.Kind)];
             shown += "\n";
@@ -146,10 +144,9 @@ TEST(ListQrText, OneCodeOrNumberedCodesSplitBetweenEntries)
         EXPECT_EQ(QrCodeTexts(" My Pantrix ", {2002, 8, 16}, c.Entries, c.CodeBytes), c.Codes)
             << c.CodeBytes;
     // The one-column clipboard text with phone line ends, as long as it fits.
-    std::string clipboard = LayoutText("My Pantrix", {2002, 8, 16}, list, Columns::One);
-    for (auto at = clipboard.find('\r'); at != std::string::npos; at = clipboard.find('\r'))
-        clipboard.erase(at, 1);
-    EXPECT_EQ(QrCodeTexts("My Pantrix", {2002, 8, 16}, list), std::vector{clipboard});
+    const std::string clipboard = LayoutText("My Pantrix", {2002, 8, 16}, list, Columns::One);
+    EXPECT_EQ(QrCodeTexts("My Pantrix", {2002, 8, 16}, list),
+              std::vector{Replaced(clipboard, "\r", "")});
 }
 
 TEST(SimplePrint, BreaksLinesAndPagesByTheCharacterRules)

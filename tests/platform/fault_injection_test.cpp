@@ -225,9 +225,7 @@ int Refuse(Hostile hostile, const fs::path& folder, bool smallDisk)
     return 0;
 }
 
-class SavePaths : public ::testing::TestWithParam<SavePath>
-{
-};
+using SavePaths = ::testing::TestWithParam<SavePath>;
 
 TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTold)
 {

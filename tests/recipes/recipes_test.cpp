@@ -1,6 +1,5 @@
 // The recipe collection as the user works it, told as stories under tests/data/recipes
-// whose "show" steps hold what was said and asked, the open recipe, Today's List and
-// every file.
+// whose commands show what was said and asked, the open recipe, Today's List and every file.
 #include "recipes/recipe_commands.h"
 #include "recipes/recipe_files.h"
 #include "support/data_folder.h"
@@ -12,7 +11,7 @@ namespace {
 
 using namespace testing;
 
-class Recipes : public ::testing::TestWithParam<std::string>, protected Workspace
+class Recipes : public StoryTest
 {
 protected:
     Recipes() { s.List.Name = "My Pantrix"; }
@@ -45,55 +44,52 @@ protected:
         RefreshRecipeList(s, ui);
         for (std::size_t row = 0; row < s.Recipes.Files.size(); ++row)
             if (s.Recipes.Files[row].Name == shown)
-                return OpenRecipe(s, ui, row), "";
+                return OpenRecipe(s, ui, row), Shown();
         return shown + " is not listed\n";
+    }
+    // A command, and what it left.
+    auto Command(void (*command)(MainScreenState&, Ui&))
+    {
+        return [this, command](auto) { return command(s, ui), Shown(); };
     }
 };
 
 TEST_P(Recipes, Story)
 {
-    ExpectStory(
-        "recipes/" + GetParam() + ".txt",
-        WithCommonSteps(*this, {{"afresh", Quiet([&](auto) { Afresh(); })},
-              {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
-              {"list", Quiet([&](auto entries) {
-                   std::istringstream in(entries);
-                   s.List.Entries.clear();
-                   for (std::string entry; std::getline(in, entry, '|');)
-                       s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
-               })},
-              {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
-              {"open", [&](auto shown) { return Open(shown); }},
-              {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
-              {"answer", Quiet([&](auto a) {
-                   ui.AnswerMessage(a == "Yes"  ? MessageAnswer::Yes
-                                    : a == "No" ? MessageAnswer::No
-                                                : MessageAnswer::Cancel);
-               })},
-              {"new", QuietCommand(*this, NewRecipe)},
-              {"rename", QuietCommand(*this, RenameRecipe)},
-              {"delete", QuietCommand(*this, DeleteRecipe)},
-              {"get", QuietCommand(*this, GetIngredientList)},
-              {"save", QuietCommand(*this, SaveIngredientList)},
-              {"refresh", QuietCommand(*this, RefreshRecipeList)},
-              {"save-text",
-               [&](auto) {
-                   return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
-                          (fs::exists(".txt") ? "a text file written where the program runs\n"
-                                              : "");
-               }},
-              {"store-text",
-               [&](auto) { return StoreChangedRecipeText(s).ok() ? "stored\n" : "not stored\n"; }},
-              {"plain-listing",
-               [&](auto) {
-                   std::error_code error;
-                   return std::string(ListRecipes(folder.Path()) == s.Recipes.Files ? "agrees\n"
-                                                                                    : "differs\n") +
-                          (ListRecipes(folder.File("missing"), error).empty() && error
-                               ? "a missing folder fails\n"
-                               : "");
-               }},
-              {"show", [&](auto) { return Shown(); }}}));
+    Tell("recipes",
+         {{"afresh", Quiet([&](auto) { Afresh(); })},
+          {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
+          {"list", Quiet([&](auto entries) {
+               s.List.Entries.clear();
+               for (const std::string& entry : Fields(entries))
+                   s.List.Entries.push_back({entry.substr(3), entry[1] == 'x'});
+           })},
+          {"current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
+          {"open", [&](auto shown) { return Open(shown); }},
+          {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
+          {"new", Command(NewRecipe)},
+          {"rename", Command(RenameRecipe)},
+          {"delete", Command(DeleteRecipe)},
+          {"get", Command(GetIngredientList)},
+          {"save", Command(SaveIngredientList)},
+          {"refresh", Command(RefreshRecipeList)},
+          {"save-text",
+           [&](auto) {
+               return std::string(SaveChangedRecipeText(s, ui) ? "kept\n" : "not kept\n") +
+                      (fs::exists(".txt") ? "a text file written where the program runs\n" : "");
+           }},
+          {"store-text",
+           [&](auto) {
+               return (StoreChangedRecipeText(s).ok() ? "stored\n" : "not stored\n") + Shown();
+           }},
+          {"plain-listing", [&](auto) {
+               std::error_code error;
+               return std::string(ListRecipes(folder.Path()) == s.Recipes.Files ? "agrees\n"
+                                                                                : "differs\n") +
+                      (ListRecipes(folder.File("missing"), error).empty() && error
+                           ? "a missing folder fails\n"
+                           : "");
+           }}});
 }
 
 // A text read and saved unchanged is the same bytes, however often: the line break
@@ -121,8 +117,7 @@ TEST(RecipeText, ReadAndSavedUnchangedKeepsItsBytes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Recipes, Recipes, ::testing::ValuesIn(Stories("recipes")),
-                         [](const auto& story) { return story.param; });
+INSTANTIATE_TEST_SUITE_P(Recipes, Recipes, Stories("recipes"), kStoryName);
 
 } // namespace
 } // namespace pantrix

@@ -27,7 +27,7 @@ using namespace testing;
 const fs::path kShare = PANTRIX_SOURCE_DATA; // the files installed with the program
 
 // A program whose scratch document is gone after every command.
-class Shell : public ::testing::TestWithParam<std::string>, protected Workspace
+class Shell : public StoryTest
 {
 protected:
     // A step's outcome, what was told, the Options check marks, the flags, window and font stored.
@@ -80,7 +80,6 @@ TEST_P(Shell, Story)
                          std::to_string(s.RecipeCommandsOn) + "|" + s.Catalogue.CatEdit +
                          s.Catalogue.StdEdit + "|" + Shown(StoredWindowGeometry(s.Settings)) + "\n";
          })},
-        {"edit-boxes", Quiet([&](auto text) { s.Catalogue.CatEdit = s.Catalogue.StdEdit = text; })},
         {"settings", Quiet([&](auto a) { // "offset|bytes" in a settings file of defaults
              std::string b = EncodeSettings(DefaultSettings("/"));
              folder.Write("px31.cfg", b.replace(std::stoul(a), Fields(a)[1].size(), Fields(a)[1]));
@@ -177,11 +176,10 @@ TEST_P(Shell, Story)
         {"AutosaveList", Told([&] { AutosaveList(s, ui); })},
         {"AutosaveRecipeText", Told([&] { AutosaveRecipeText(s, ui); })},
         {"OfferUnsavedRecipeText", Told([&] { OfferUnsavedRecipeText(s, ui); })}};
-    ExpectStory("shell/" + GetParam() + ".txt", WithCommonSteps(*this, steps));
+    Tell("shell", steps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shell, Shell, ::testing::ValuesIn(Stories("shell")),
-                         [](const auto& story) { return story.param; });
+INSTANTIATE_TEST_SUITE_P(Shell, Shell, Stories("shell"), kStoryName);
 
 } // namespace
 } // namespace pantrix

@@ -28,17 +28,36 @@ inline std::string TakeStep(const Steps& steps, const std::string& line)
         Replaced(Replaced(argument, "\\r", "\r"), "\\n", "\n"));
 }
 
+// The parts of a text apart by a separator.
+inline std::vector<std::string> Parts(const std::string& text, std::string_view apart)
+{
+    std::vector<std::string> parts;
+    for (std::size_t from = 0, to = 0; from <= text.size(); from = to + apart.size())
+        to = std::min(text.find(apart, from), text.size()),
+        parts.push_back(text.substr(from, to - from));
+    return parts;
+}
+
 // Lines "& row" before steps make a table: the steps are written once and taken for
-// each row in turn, "{}" in them standing for the row, and what they showed follows
-// under "-- row". A line holds several rows apart by " & ".
+// each row in turn, "{}" in them standing for the row and "{1}" to "{9}" for its
+// values apart by " ; ", those it lacks empty, and what they showed follows under
+// "-- row". A line holds several rows apart by " & ". A step its row leaves empty is
+// not taken.
 inline std::string TakeTable(const Steps& steps, const std::vector<std::string>& rows,
                              const std::vector<std::string>& lines)
 {
     std::string shown;
     for (const std::string& row : rows) {
         shown += "-- " + row + "\n";
-        for (const std::string& line : lines)
-            shown += TakeStep(steps, Replaced(line, "{}", row));
+        const std::vector<std::string> values = Parts(row, " ; ");
+        for (std::string line : lines) {
+            line = Replaced(line, "{}", row);
+            for (std::size_t n = 1; n <= 9; ++n)
+                line = Replaced(line, "{" + std::to_string(n) + "}",
+                                n <= values.size() ? values[n - 1] : "");
+            if (line != "$ ")
+                shown += TakeStep(steps, line);
+        }
     }
     return shown;
 }
@@ -61,9 +80,8 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
             story += line + "\n";
         else if (line.starts_with("& ")) {
             story += line + "\n";
-            for (std::size_t from = 2, to = 0; to < line.size(); from = to + 3)
-                to = std::min(line.find(" & ", from), line.size()),
-                rows.push_back(line.substr(from, to - from));
+            for (std::string& row : Parts(line.substr(2), " & "))
+                rows.push_back(std::move(row));
         } else if (line.starts_with("$ ") && !rows.empty())
             story += line + "\n", table.push_back(line);
         else if (line.starts_with("$ "))
@@ -74,14 +92,8 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
     ExpectGolden(story, name);
 }
 
-// The fields of a step's argument, split at "|".
-inline std::vector<std::string> Fields(const std::string& argument)
-{
-    std::vector<std::string> fields{""};
-    for (const char c : argument)
-        c == '|' ? fields.emplace_back() : fields.back() += c;
-    return fields;
-}
+// The fields of a step's argument, apart by "|".
+inline const auto Fields = [](const std::string& argument) { return Parts(argument, "|"); };
 
 // A step that shows nothing.
 inline auto Quiet(std::function<void(std::string)> step)
@@ -131,13 +143,26 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
 }
 
 // The stories under a folder of tests/data, by name, to run one test each.
-inline std::vector<std::string> Stories(const std::string& folder)
+inline auto Stories(const std::string& folder)
 {
     std::vector<std::string> names;
     for (const auto& file : std::filesystem::directory_iterator(PANTRIX_TEST_DATA "/" + folder))
         names.push_back(file.path().stem().string());
     std::ranges::sort(names);
-    return names;
+    return ::testing::ValuesIn(names);
 }
+
+// A test named after its story.
+inline const auto kStoryName = [](const auto& story) { return story.param; };
+
+// A test for each story of a folder, in a workspace of its own.
+class StoryTest : public ::testing::TestWithParam<std::string>, protected Workspace
+{
+protected:
+    void Tell(const std::string& folder, Steps steps)
+    {
+        ExpectStory(folder + "/" + GetParam() + ".txt", WithCommonSteps(*this, std::move(steps)));
+    }
+};
 
 } // namespace pantrix::testing
