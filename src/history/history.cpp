@@ -127,7 +127,7 @@ Surroundings Capture(const MainScreenState& s)
     const bool open = !r.CurrentBase.empty();
     return {s.List.Current, s.List.TmpEdit, c.CatEdit, c.StdEdit, c.SelectedCategory,
             c.SelectedItem, c.StdListCurrent, r.CurrentBase, open ? std::string() : r.EditorText,
-            !open && r.RecipeChanged};
+            !open && r.RecipeChanged, r.ClipNotesOn};
 }
 
 bool IsRecipeText(const fs::path& file)
@@ -306,7 +306,7 @@ void RestoreRecipe(MainScreenState& s, Ui& ui, const Surroundings& side)
             return OpenRecipe(s, ui, row);
     r.EditorText = side.LooseText;
     r.RecipeChanged = side.LooseTextChanged;
-    r.ClipNotesOn = false;
+    r.ClipNotesOn = side.ClipNotesOn;
     s.RecipePanel = "(No Recipe Selected)";
 }
 

@@ -46,6 +46,7 @@ struct Surroundings
     fs::path RecipeBase;     // the open recipe; empty when none
     std::string LooseText;   // text typed while no recipe was open
     bool LooseTextChanged = false;
+    bool ClipNotesOn = false; // "Copy Current Recipe Notes to Clipboard" enabled
 };
 
 // How strictly a file must still hold what the step left in it.

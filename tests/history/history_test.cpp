@@ -41,11 +41,13 @@ public:
         RefreshRecipeList(s, ui);
         OpenRecipe(s, ui, 0);
     }
-    // Every file with its bytes, the open recipe with its text, and Today's List.
+    // Every file with its bytes, the open recipe with its text and whether its notes can be
+    // copied, and Today's List.
     std::string Everything()
     {
         std::string all = Listing(folder.Path()) + "open: " + s.Recipes.CurrentRecipe + " " +
-                          OneLine(s.Recipes.EditorText) + "\nlist:";
+                          OneLine(s.Recipes.EditorText) +
+                          (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") + "\nlist:";
         for (const ListEntry& entry : s.List.Entries)
             all += (entry.Checked ? " *" : " ") + entry.Text;
         return all;
@@ -69,8 +71,8 @@ void Yes(Steps& t)
 const StepCase kSteps[] = {
     {"Add Dairy\xC2\xB0 Milk", StepKind::AddEntry,
      [](Steps& t) { t.s.List.Entries.erase(t.s.List.Entries.begin()), AddFromCatalogue(t.s, t.ui); }},
-    {"Add special\xC2\xB0 Candles", StepKind::AddEntry,
-     [](Steps& t) { t.ui.AnswerInput("Candles"), AddOneTimeItem(t.s, t.ui); }},
+    {"Add special\xC2\xB0 Crème brûlée à la grand-m...", StepKind::AddEntry,
+     [](Steps& t) { t.ui.AnswerInput("Crème brûlée à la grand-mère"), AddOneTimeItem(t.s, t.ui); }},
     {"Remove Dairy\xC2\xB0 Milk", StepKind::RemoveEntry, [](Steps& t) { RemoveCurrentEntry(t.s); }},
     {"Modify Dairy\xC2\xB0 Milk", StepKind::ModifyEntry,
      [](Steps& t) { t.ui.AnswerInput("Dairy\xC2\xB0 Cream"), ModifyCurrentEntry(t.s, t.ui); }},
