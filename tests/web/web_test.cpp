@@ -86,8 +86,8 @@ TEST_P(Web, Story)
            })},
           {"colour", Quiet([&](auto colour) { ui.AnswerColour(std::stol(colour)); })},
           {"no-colour", Quiet([&](auto) { ui.AnswerColour(std::nullopt); })},
-          {"font", Quiet([&](auto p) {
-               ui.AnswerFont(FontChoice{"Verdana", std::stof(p)});
+          {"font", Quiet([&](auto p) { // "points" or "points|face"
+               ui.AnswerFont(FontChoice{Fields(p + "|Verdana")[1], std::stof(p)});
            })},
           {"no-font", Quiet([&](auto) { ui.AnswerFont(std::nullopt); })},
           {"refresh", QuietCommand(*this, RefreshRecipeList)},
