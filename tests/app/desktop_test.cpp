@@ -16,10 +16,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -137,6 +141,76 @@ private slots:
         QCOMPARE(asked, QStringList(duringStartUp ? "Upgrade Installation" : "Confirm"));
         QCOMPARE(folder.Read("My Pantrix.pxl"),
                  std::string(duringStartUp ? "Soap\r\n" : "Soap\r\nCandles\r\n"));
+    }
+
+    // Each dialog as the program asks it, answered as the test says: the file dialogs in the
+    // nearest folder there is, with their filters and name; the colour and font dialogs from
+    // the program's own; each kind of message with its icon, buttons and default button.
+    void theDialogsAskAndAnswerInTheProgramsTerms()
+    {
+        TestFolder folder;
+        QtUi ui;
+        QStringList seen;
+        QMessageBox::StandardButton press = QMessageBox::NoButton; // for a message; else Enter
+        QTimer looker;
+        connect(&looker, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                seen << files->windowTitle() + ' ' + files->directory().path() + ' ' +
+                            files->nameFilters().join("/") +
+                            QStringLiteral(" %1 %2 %3 ")
+                                .arg(files->acceptMode())
+                                .arg(files->fileMode())
+                                .arg(files->testOption(QFileDialog::DontConfirmOverwrite)) +
+                            files->selectedFiles().join(",");
+            if (auto* colours = qobject_cast<QColorDialog*>(dialog))
+                seen << colours->currentColor().name();
+            if (auto* fonts = qobject_cast<QFontDialog*>(dialog))
+                seen << QDebug::toString(fonts->currentFont().family()) + ' ' +
+                            QString::number(fonts->currentFont().pointSizeF());
+            if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                seen << QStringLiteral("%1 %2 %3")
+                            .arg(box->icon())
+                            .arg(box->standardButtons())
+                            .arg(box->standardButton(box->defaultButton())),
+                    box->button(press)->click();
+            else if (dialog)
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        looker.start(10);
+        const QString data = QFile::decodeName(folder.Path().c_str());
+        const auto saved = ui.FileSaveDialog({"Save As...",
+                                              {{"Web Pages", "*.htm;*.html"}, {"All", "*"}},
+                                              folder.File("gone/x"),
+                                              "Łódź.htm"});
+        const auto opened = ui.FileOpenDialog({"Open", {{"Lists", "*.pxl"}}, folder.Path(), "Ćma"});
+        QCOMPARE(saved->FullPath, folder.File("Łódź.htm"));
+        QCOMPARE(saved->FileName, "Łódź.htm");
+        QCOMPARE(opened->FullPath, folder.File("Ćma"));
+        QCOMPARE(ui.ColourDialog(0x563412), 0x563412);
+        const auto font = ui.FontDialog({"DejaVu Serif", 14});
+        QCOMPARE(QString::fromStdString(font->Face) + ' ' + QString::number(font->Points),
+                 "DejaVu Serif 14");
+        const std::tuple<MessageIcon, MessageButtons, MessageAnswer, QMessageBox::StandardButton,
+                         MessageAnswer>
+            messages[] = {{MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok,
+                           QMessageBox::Ok, MessageAnswer::Ok},
+                          {MessageIcon::Exclamation, MessageButtons::OkCancel,
+                           MessageAnswer::Cancel, QMessageBox::Cancel, MessageAnswer::Cancel},
+                          {MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::Yes,
+                           QMessageBox::No, MessageAnswer::No},
+                          {MessageIcon::None, MessageButtons::YesNoCancel, MessageAnswer::No,
+                           QMessageBox::Yes, MessageAnswer::Yes}};
+        for (const auto& [icon, buttons, preset, pressed, answer] : messages) {
+            press = pressed;
+            QCOMPARE(ui.ShowMessage({"Text", "Title", icon, buttons, preset}), answer);
+        }
+        QCOMPARE(seen,
+                 QStringList({"Save As... " + data + " Web Pages (*.htm *.html)/All (*) 1 0 1 " +
+                                  data + "/Łódź.htm",
+                              "Open " + data + " Lists (*.pxl) 0 0 1 " + data + "/Ćma", "#123456",
+                              "\"DejaVu Serif\" 14", "1 1024 1024", "2 4195328 4194304",
+                              "3 81920 16384", "0 4276224 65536"}));
     }
 };
 
