@@ -156,17 +156,28 @@ QString MainWindow(Workspace& w, const char* entry)
 
 // As Pantrix! starts it, from a folder where a "#" may be part of a page's name; its links
 // find no browser on this desktop.
-QString Help(const std::vector<QByteArray>& arguments, const QByteArray& defaultPage = "default")
+std::function<QString(Workspace&)> Help(std::vector<QByteArray> arguments,
+                                        QByteArray defaultPage = "default")
 {
-    const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
-    HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
-    QString seen = Shown(window);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "");
-    if (QAction* link = window.findChild<QAction*>("WebLink"))
-        seen += Modal([&] { link->trigger(); });
-    qputenv("PATH", path);
-    return seen;
+    return [=](Workspace&) {
+        const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
+        HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
+        QString seen = Shown(window);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "");
+        if (QAction* link = window.findChild<QAction*>("WebLink"))
+            seen += Modal([&] { link->trigger(); });
+        qputenv("PATH", path);
+        return seen;
+    };
+}
+
+std::function<QString(Workspace&)> Qr(std::size_t codes)
+{
+    return [=](Workspace& w) {
+        return Open<QrWindow>(std::vector<std::string>(codes, "My Pantrix"), "My Pantrix", w.ui,
+                              nullptr);
+    };
 }
 
 QString Find(Workspace& w)
@@ -194,33 +205,13 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"main-toolbar", [](Workspace& w) { return MainWindow(w, "mu_ShowToolbar"); }},
     {"page-style", [](Workspace& w) { return Open<ConfigForm>(w.s, w.ui, nullptr); }},
     {"find", Find},
-    {"help-no-page",
-     [](Workspace&) {
-         return Help({"-", "-", "Pantrix! on the web", "-"}, {});
-     }},
+    {"help-no-page", Help({"-", "-", "Pantrix! on the web", "-"}, {})},
     {"help-all-arguments",
-     [](Workspace&) {
-         return Help(
-             {"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"});
-     }},
-    {"help-defaults",
-     [](Workspace&) {
-         return Help({"-", "-", "C", "-", "-", "-", "wide", "0"});
-     }},
-    {"help-hash-in-name",
-     [](Workspace&) {
-         return Help({"-", "notes#1.htm"});
-     }},
-    {"qr-one",
-     [](Workspace& w) {
-         return Open<QrWindow>(std::vector<std::string>(1, "My Pantrix"), "My Pantrix", w.ui,
-                               nullptr);
-     }},
-    {"qr-four",
-     [](Workspace& w) {
-         return Open<QrWindow>(std::vector<std::string>(4, "My Pantrix"), "My Pantrix", w.ui,
-                               nullptr);
-     }},
+     Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"})},
+    {"help-defaults", Help({"-", "-", "C", "-", "-", "-", "wide", "0"})},
+    {"help-hash-in-name", Help({"-", "notes#1.htm"})},
+    {"qr-one", Qr(1)},
+    {"qr-four", Qr(4)},
     {"print-preview", Preview},
     {"message",
      [](Workspace&) {
