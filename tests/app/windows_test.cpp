@@ -1,7 +1,8 @@
 // Every window the program opens, held whole against its dump under tests/data/app: each
 // control with what it shows, what a screen reader hears, where it lies and where Tab reaches
 // it, and each menu entry with its keys. A control left unnamed or passed over by Tab is marked
-// in the dump and fails the test. The pictures the program draws are held pixel for pixel.
+// in the dump and fails the test. The pictures the program draws are held pixel for pixel, and
+// the page style window's buttons are pressed.
 // PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
 #include "app/config_form.h"
 #include "app/find_window.h"
@@ -15,6 +16,7 @@
 #include "output/list_qr_text.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
+#include "support/faulty_file_system.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -324,6 +326,52 @@ private slots:
         PX_QF_Splash splash("");
         splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
         CompareWithPicture(splash.grab().toImage(), "splash.png");
+    }
+
+    void thePageStyleButtonsPickPreviewAndSaveTheStyle()
+    {
+        Workspace w;
+        LoadSettings(w.s, w.ui);
+        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.folder.File("t.bmp")));
+        ConfigForm form(w.s, w.ui, nullptr);
+        form.show();
+        const auto label = [&](const char* name) { return form.findChild<QLabel*>(name); };
+        const auto push = [](QWidget& on, const QString& names) {
+            for (const QString& name : names.split(' '))
+                QVERIFY(QMetaObject::invokeMethod(on.findChild<QObject*>(name),
+                                                  name.startsWith("cmu_") ? "trigger" : "click"));
+        };
+        w.ui.AnswerColour(0x0000FF);
+        w.ui.AnswerFont(FontChoice{"Courier New", 14});
+        for (int graphic = 0; graphic < 3; ++graphic)
+            w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
+        w.ui.SetDocumentProgram("/usr/bin/browser");
+        push(form, "BGColorSelect FontSelect TopGraphicSelect SideGraphicSelect BackGraphicSelect "
+                   "PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
+        QString pictures;
+        for (const char* name : {"TopGraphic", "SideGraphic", "BackGraphic"})
+            pictures += label(name)->pixmap().isNull() ? "" : "|picture";
+        QCOMPARE(label("Label1")->palette().color(QPalette::Window).name() + "|" +
+                     label("Label1")->text() + "|" + label("PageWidth")->text() + pictures,
+                 "#ff0000|Courier New - 14|620|picture|picture|picture");
+        QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
+                     w.ui.Started.at(0).second,
+                 "N16777215            640  " + w.s.DataPath + "preview.htm");
+        QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
+        QEnterEvent enter({}, {}, {});
+        QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
+        QCOMPARE(label("Helper")->text(), "Click to save these style settings and exit.");
+        {
+            FaultyFileSystem full(1, Fault::NoSpace, true);
+            push(form, "SaveConfig"); // not written: the window stays for another try
+        }
+        QVERIFY(form.isVisible());
+        push(form, "SaveConfig");
+        QCOMPARE(w.folder.Read("px31.cfg").substr(184, 25), "255                 620  ");
+        ConfigForm again(w.s, w.ui, nullptr);
+        again.show();
+        push(again, "PageWidthMore cmu_QuitWithoutSaving");
+        QVERIFY(!form.isVisible() && !again.isVisible() && w.s.Settings.PageWidth == "620");
     }
 
     // A long list, with letters beyond ASCII, in several codes that a phone reads back.
