@@ -1,8 +1,8 @@
 // Every window the program opens, held whole against its dump under tests/data/app: each
 // control with what it shows, what a screen reader hears, where it lies and where Tab reaches
 // it, and each menu entry with its keys. A control left unnamed or passed over by Tab is marked
-// in the dump and fails the test. The pictures the program draws are held pixel for pixel, and
-// the page style window's buttons are pressed.
+// in the dump and fails the test. The pictures the program draws are held pixel for pixel; the
+// page style window's buttons are pressed and the help viewer is led through its pages.
 // PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
 #include "app/config_form.h"
 #include "app/find_window.h"
@@ -326,6 +326,48 @@ private slots:
         PX_QF_Splash splash("");
         splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
         CompareWithPicture(splash.grab().toImage(), "splash.png");
+    }
+
+    // The help viewer at a page's anchor, at the contents and home again, its text larger,
+    // smaller and closed by its keys, and the pages: plain ASCII, shared style, whole links.
+    void theHelpViewerAndItsPages()
+    {
+        HelpWindow window(
+            {}, EnterPageFolder(PANTRIX_SOURCE_DATA "/px_help/catalogue.htm", "editframe"));
+        window.show();
+        QScrollBar* scroll = window.Browser()->verticalScrollBar();
+        QTRY_VERIFY(scroll->value() > 0 && window.windowTitle() == "Pantrix! Help - The catalogue");
+        window.findChild<QAction*>(QStringLiteral("Contents"))->trigger();
+        QTRY_VERIFY(scroll->value() == 0 && window.windowTitle() == "Pantrix! 3.1 Help");
+        window.findChild<QAction*>(QStringLiteral("Home"))->trigger(); // the page it opened with
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue");
+        QList<qreal> sizes{window.Browser()->font().pointSizeF()}; // and the keys without buttons
+        for (const QString step : {"Larger Text", "Smaller Text", "Smaller Text", "Close"}) {
+            for (QAction* action : window.actions())
+                if (action->text() == step)
+                    action->trigger();
+            sizes << window.Browser()->font().pointSizeF() - sizes.front();
+        }
+        QCOMPARE(sizes.mid(1), (QList<qreal>{1, 0, -1, -1}));
+        QVERIFY(!window.isVisible());
+
+        QStringList places, links = {"help.htm#Making Web Pages"}; // where Pantrix! opens it
+        static const QRegularExpression anchor("<a\\s[^>]*(name|href)=\"([^\"]*)\"");
+        for (const QString& name : QDir().entryList({QStringLiteral("*.htm")})) {
+            QFile file(name);
+            file.open(QIODevice::ReadOnly); // a page not read lacks the style
+            const QString page = QString::fromLatin1(file.readAll());
+            QVERIFY2(page.toUtf8() == page.toLatin1() && page.contains("help.css"),
+                     name.toLatin1());
+            places << name;
+            for (const auto& match : anchor.globalMatch(page))
+                if (match.captured(1) == "name")
+                    places << name + '#' + match.captured(2);
+                else
+                    links << (match.captured(2).startsWith('#') ? name : "") + match.captured(2);
+        }
+        for (const QString& link : links)
+            QVERIFY2(link.startsWith("http") || places.contains(link), qPrintable(link));
     }
 
     void thePageStyleButtonsPickPreviewAndSaveTheStyle()
