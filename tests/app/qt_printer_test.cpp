@@ -60,24 +60,6 @@ class QtPrinterTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A job longer than the paper goes on to new pages, each line whole; each job is a file.
-    void eachJobIsAFileAndLongJobsGoOnToNewPages()
-    {
-        QTemporaryDir folder;
-        QtUi ui;
-        ui.SetPrintFile(folder.filePath(QStringLiteral("job-%1.pdf")));
-        for (int i = 1; i <= 150; ++i)
-            QVERIFY(ui.PrintLine("Line " + std::to_string(i)).ok());
-        QVERIFY(ui.EndPrintJob().ok() && ui.PrintLine("Second job").ok() && ui.EndPrintJob().ok());
-        QStringList lines;
-        for (const char* job : {"job-1.pdf", "job-2.pdf"})
-            for (const QString& page : Pages(PdfText(folder.filePath(job))))
-                lines << page.trimmed().split('\n').first() + "-" +
-                             page.trimmed().split('\n').last();
-        QCOMPARE(lines, QStringList({"Line 1-Line 70", "Line 71-Line 140", "Line 141-Line 150",
-                                     "Second job-Second job"}));
-    }
-
     // The list on pages of its own and a recipe followed by the list, in large
     // print: the preview's PDF holds the pages the printer got, job after job, and
     // the status bar names where the last job went.
