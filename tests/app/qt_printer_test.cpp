@@ -20,18 +20,14 @@ using namespace pantrix::testing;
 
 namespace {
 
-QString PdfText(const QString& file)
+// Each page as poppler's pdftotext reads it, ended by a form feed.
+QStringList PdfPages(const QString& file)
 {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", file, "-"});
     if (!pdftotext.waitForFinished(30000))
         qFatal("pdftotext (poppler-utils) reads the pages back");
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-QStringList Pages(const QString& pdfText)
-{
-    QStringList pages = pdfText.split('\f');
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
     pages.removeLast(); // after the last page's form feed
     return pages;
 }
@@ -95,14 +91,14 @@ private slots:
             QStringList printed;
             const int jobs = QDir(folder.path()).entryList({"job-*.pdf"}).size();
             for (int job = 1; job <= jobs; ++job)
-                printed += Pages(PdfText(folder.filePath(QString("job-%1.pdf").arg(job))));
+                printed += PdfPages(folder.filePath(QString("job-%1.pdf").arg(job)));
             QCOMPARE(window.statusBar()->currentMessage(),
                      "Saved as " + folder.filePath(QString("job-%1.pdf").arg(jobs)));
 
             answer();
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
             QVERIFY(preview.SavePdf(folder.filePath("preview.pdf")));
-            const QStringList previewed = Pages(PdfText(folder.filePath("preview.pdf")));
+            const QStringList previewed = PdfPages(folder.filePath("preview.pdf"));
             QList<qsizetype> lines; // on each page, as many as the paper holds
             for (const QString& page : printed)
                 lines << page.count('\n');
