@@ -1,12 +1,10 @@
-// On a desktop: --version and --help answer without a display; windows carry the icon; a command
-// asking for a name gives the box its limit. Long work repaints under the busy pointer (the
-// windows test holds the normal one over questions). A session end closes the question open at
-// the time and stores. The clipboard takes the program's text.
-// Programs the desktop starts for us: the browser its desktop entries name, in every shape of
-// Exec line; the failures each start reports; and a second start on a data folder in use, which
-// calls the first one's window to the front.
-// The desktop printer and the print preview print into PDF files that poppler's pdftotext reads
-// back.
+// The program on a desktop: --version and --help answer without a display; windows carry the
+// icon; a command asking for a name gives the box its limit; long work repaints under the busy
+// pointer (the windows test holds the normal one over questions); a session end closes the question
+// open at the time and stores; the clipboard takes the program's text; the browser a desktop entry
+// names starts in every shape of Exec line, each failed start is told, and a second start calls
+// the first one's window to the front; the printer and the preview give the same pages, read back
+// from their PDF files by poppler's pdftotext.
 #include "app/forwarding_ui.h"
 #include "app/main_screen.h"
 #include "app/print_preview.h"
