@@ -17,14 +17,6 @@ namespace {
 
 const QString kToday = QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat);
 
-// Stories show the files each step's command writes; a save in the background
-// would come at the machine's pace.
-void HoldBackBackgroundSaves(QObject& window)
-{
-    for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
-        timer->setInterval(std::chrono::hours(24));
-}
-
 // A main window over a data folder of its own, whose settings have Large Print
 // on and two columns off, and an empty catalogue and list until a step writes them.
 struct Window
@@ -37,7 +29,10 @@ struct Window
         folder.Write("px31.cfg", EncodeSettings(settings));
         for (const char* file : {"category.lst", "std_item.lst", "My Pantrix.pxl"})
             folder.Write(file, "");
-        HoldBackBackgroundSaves(window);
+        // Stories show the files each step's command writes; a save in the background
+        // would come at the machine's pace.
+        for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
+            timer->setInterval(std::chrono::hours(24));
     }
     template <typename T = QWidget> T* Find(const QString& name)
     {
