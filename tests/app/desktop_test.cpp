@@ -14,7 +14,6 @@
 #include "app/window_call.h"
 #include "catalogue/category_commands.h"
 #include "catalogue/item_commands.h"
-#include "help/help_window.h"
 #include "lists/entry_commands.h"
 #include "output/list_output.h"
 #include "output/recipe_output.h"
@@ -24,10 +23,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPrinterInfo>
