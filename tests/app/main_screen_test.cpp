@@ -257,30 +257,24 @@ private slots:
         }
     }
 
-    void theDatePanelFollowsTheDay()
-    {
-        Window s;
-        s.Do("start; await-active; input Candles; trigger mu_OneTimeItem");
-        s.ui.SetToday({2026, 3, 15});
-        QVERIFY(s.Find<QTimer>("MidnightTimer")->remainingTime() <= 86'401'000);
-        QApplication::sendEvent(&s.window,
-                                std::make_unique<QEvent>(QEvent::ActivationChange).get());
-        QCOMPARE(s.Find<QLabel>("sb_date")->text(),
-                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
-    }
-
-    // An entry added reaches the disk a moment later, while the window stays open: a
-    // program killed then keeps it.
-    void anAddedEntryIsStoredWithoutWaitingForTheWindowToClose()
+    // A window left open keeps an entry added on the disk a moment later, with no close to
+    // write it (a program killed then keeps it), and its date panel follows the day.
+    void aWindowLeftOpenStoresAnAddedEntryAndFollowsTheDay()
     {
         Workspace w;
         MainScreen window(w.s, w.ui);
         window.StartUp();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         w.ui.AnswerInput("Candles");
         window.findChild<QAction*>("mu_OneTimeItem")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(w.folder.Exists("My Pantrix.pxl") &&
                                      w.folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n",
                                  5000);
+        w.ui.SetToday({2026, 3, 15});
+        QVERIFY(window.findChild<QTimer*>("MidnightTimer")->remainingTime() <= 86'401'000);
+        QApplication::sendEvent(&window, std::make_unique<QEvent>(QEvent::ActivationChange).get());
+        QCOMPARE(window.findChild<QLabel*>("sb_date")->text(),
+                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
     }
 };
 
