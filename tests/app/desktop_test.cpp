@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <csignal>
 #include <future>
+#include <tuple>
 
 using namespace pantrix;
 using namespace pantrix::testing;
@@ -236,11 +237,7 @@ private slots:
         // A local page reaches the program as its path, as the desktop hands over files.
         const QString page = Path("My Pages/Crème #1.htm");
         const QByteArray path = "|" + QFile::encodeName(page) + "|";
-        const struct
-        {
-            QString Exec, Address;
-            QByteArray Started;
-        } cases[] = {
+        const std::tuple<QString, QString, QByteArray> cases[] = {
             {bin + " %u", page, path},
             {bin + " %u", "http://www.quillfield.example/px-in.htm",
              "|http://www.quillfield.example/px-in.htm|"},
@@ -252,15 +249,15 @@ private slots:
             {"", "\"a b\" \"c\"", "|a b|c|"},
             {"", "a \"b\"", "|a \"b\"|"},
         };
-        for (const auto& c : cases) {
+        for (const auto& [exec, address, started] : cases) {
             QFile::remove(Path("record"));
-            const auto program = c.Exec.isEmpty() ? std::filesystem::path(bin.toStdString())
-                                                  : Entry("shape", c.Exec);
-            QVERIFY2(ui.StartProgram(program, c.Address.toStdString()), qPrintable(c.Exec));
+            const auto program =
+                exec.isEmpty() ? std::filesystem::path(bin.toStdString()) : Entry("shape", exec);
+            QVERIFY2(ui.StartProgram(program, address.toStdString()), qPrintable(exec));
             QFile record(Path("record"));
             QTRY_VERIFY_WITH_TIMEOUT(record.exists(), 10000);
             QVERIFY(record.open(QIODevice::ReadOnly));
-            QCOMPARE(record.readAll(), c.Started);
+            QCOMPARE(record.readAll(), started);
         }
     }
 
