@@ -271,7 +271,8 @@ private slots:
                                      w.folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n",
                                  5000);
         w.ui.SetToday({2026, 3, 15});
-        QVERIFY(window.findChild<QTimer*>("MidnightTimer")->remainingTime() <= 86'401'000);
+        const QTimer* midnight = window.findChild<QTimer*>("MidnightTimer");
+        QVERIFY(midnight->isActive() && midnight->remainingTime() <= 86'401'000);
         QApplication::sendEvent(&window, std::make_unique<QEvent>(QEvent::ActivationChange).get());
         QCOMPARE(window.findChild<QLabel*>("sb_date")->text(),
                  QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
