@@ -55,21 +55,19 @@ QStringList PdfPages(const QString& file)
     return pages;
 }
 
-// Questions answered from the script, lines printed by the desktop's printer.
+// The desktop's printer, its questions answered and its date told by the script.
 class ScriptedQuestions final : public ForwardingUi
 {
 public:
-    ScriptedQuestions(Ui& questions, Ui& printer) : ForwardingUi(questions), m_printer(printer) {}
-    Status PrinterSetFont(const std::string& face, int points, bool bold) override
+    ScriptedQuestions(Ui& questions, Ui& printer) : ForwardingUi(printer), m_questions(questions) {}
+    MessageAnswer ShowMessage(const Message& message) override
     {
-        return m_printer.PrinterSetFont(face, points, bold);
+        return m_questions.ShowMessage(message);
     }
-    Status PrintLine(const std::string& line) override { return m_printer.PrintLine(line); }
-    Status PrintEmptyLine() override { return m_printer.PrintEmptyLine(); }
-    Status EndPrintJob() override { return m_printer.EndPrintJob(); }
+    Date Today() override { return m_questions.Today(); }
 
 private:
-    Ui& m_printer;
+    Ui& m_questions;
 };
 
 } // namespace
