@@ -196,8 +196,7 @@ QString Preview(Workspace& w)
     PrintRecording pages;
     for (int line = 1; line <= 90; ++line)
         pages.Line(QStringLiteral("Line %1").arg(line));
-    PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
-    return Shown(preview);
+    return Open<PrintPreviewWindow>(std::move(pages), w.ui, "My Pantrix", nullptr);
 }
 
 const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
