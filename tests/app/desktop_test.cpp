@@ -1,10 +1,9 @@
 // The program on a desktop: --version and --help answer without a display; windows carry the
 // icon; a command asking for a name gives the box its limit; long work repaints under the busy
-// pointer (the windows test holds the normal one over questions); a session end closes the question
-// open at the time and stores; the clipboard takes the program's text; the browser a desktop entry
-// names starts in every shape of Exec line, each failed start is told, and a second start calls
-// the first one's window to the front; the printer and the preview give the same pages, read back
-// from their PDF files by poppler's pdftotext.
+// pointer (the windows test holds the normal one over questions); a session end closes the open
+// question and stores; the clipboard takes the program's text; a desktop entry's browser starts in
+// every shape of Exec line, a failed start is told, a second start calls the first window to the
+// front; the printer and the preview give the same pages, read back by poppler's pdftotext.
 #include "app/forwarding_ui.h"
 #include "app/main_screen.h"
 #include "app/print_preview.h"
@@ -43,7 +42,6 @@ using namespace pantrix::testing;
 
 namespace {
 
-// Each page as poppler's pdftotext reads it, ended by a form feed.
 QStringList PdfPages(const QString& file)
 {
     QProcess pdftotext;
