@@ -4,14 +4,11 @@
 #include "app/main_screen.h"
 
 #include "settings/settings_record.h"
-#include "shell/start_up.h"
 #include "support/data_folder.h"
 #include "support/transcript.h"
 
 #include <QTest>
 #include <QtWidgets>
-#include <csignal>
-#include <cstdio>
 
 using namespace pantrix;
 using namespace pantrix::testing;
@@ -19,14 +16,6 @@ using namespace pantrix::testing;
 namespace {
 
 const QString kToday = QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat);
-
-// Stories show the files each step's command writes; a save in the background
-// would come at the machine's pace.
-void HoldBackBackgroundSaves(QObject& window)
-{
-    for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
-        timer->setInterval(std::chrono::hours(24));
-}
 
 // A main window over a data folder of its own, whose settings have Large Print
 // on and two columns off, and an empty catalogue and list until a step writes them.
@@ -40,7 +29,10 @@ struct Window
         folder.Write("px31.cfg", EncodeSettings(settings));
         for (const char* file : {"category.lst", "std_item.lst", "My Pantrix.pxl"})
             folder.Write(file, "");
-        HoldBackBackgroundSaves(window);
+        // Stories show the files each step's command writes; a save in the background
+        // would come at the machine's pace.
+        for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
+            timer->setInterval(std::chrono::hours(24));
     }
     template <typename T = QWidget> T* Find(const QString& name)
     {
@@ -273,62 +265,32 @@ private slots:
         }
     }
 
-    void theDatePanelFollowsTheDay()
+    // A window left open keeps an entry added on the disk a moment later, with no close to
+    // write it (a program killed then keeps it), and its date panel follows the day.
+    void aWindowLeftOpenStoresAnAddedEntryAndFollowsTheDay()
     {
-        Window s;
-        s.Do("start; await-active; input Candles; trigger mu_OneTimeItem");
-        s.ui.SetToday({2026, 3, 15});
-        QVERIFY(s.Find<QTimer>("MidnightTimer")->remainingTime() <= 86'401'000);
-        QApplication::sendEvent(&s.window,
-                                std::make_unique<QEvent>(QEvent::ActivationChange).get());
-        QCOMPARE(s.Find<QLabel>("sb_date")->text(),
-                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
-    }
-
-    // The child adds an entry and is killed without warning; the next start has it.
-    void aKilledProgramKeepsTheEntryItAdded()
-    {
-        TestFolder folder;
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--add-and-wait", QString::fromStdString(folder.Path().string())});
-        QVERIFY(child.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(child.canReadLine(), 30000);
-        QCOMPARE(child.readLine(), "added\n");
-        const auto listed = [&] {
-            return folder.Exists("My Pantrix.pxl") &&
-                   folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n";
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(listed(), 5000);
-        ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
-        QVERIFY(child.waitForFinished());
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        MainScreenState state = folder.State();
-        FakeUi ui;
-        MainScreen window(state, ui);
+        Workspace w;
+        MainScreen window(w.s, w.ui);
         window.StartUp();
-        QCOMPARE(state.List.Entries, (std::vector<ListEntry>{{"special\xB0 Candles", false}}));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        w.ui.AnswerInput("Candles");
+        window.findChild<QAction*>("mu_OneTimeItem")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w.folder.Exists("My Pantrix.pxl") &&
+                                     w.folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n",
+                                 5000);
+        w.ui.SetToday({2026, 3, 15});
+        const QTimer* midnight = window.findChild<QTimer*>("MidnightTimer");
+        QVERIFY(midnight->isActive() && midnight->remainingTime() <= 86'401'000);
+        QApplication::sendEvent(&window, std::make_unique<QEvent>(QEvent::ActivationChange).get());
+        QCOMPARE(window.findChild<QLabel*>("sb_date")->text(),
+                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
     }
 };
 
-// With "--add-and-wait DIR", the child of the kill test: the window over DIR
-// takes a one-time item, says so on its output, and runs until it is killed.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
-    if (argc == 3 && std::string_view(argv[1]) == "--add-and-wait") {
-        MainScreenState state;
-        SetDataFolder(state, argv[2]);
-        FakeUi ui;
-        ui.AnswerInput("Candles");
-        MainScreen window(state, ui);
-        window.StartUp();
-        window.findChild<QAction*>("mu_OneTimeItem")->trigger();
-        std::puts("added");
-        std::fflush(stdout);
-        return QApplication::exec();
-    }
     MainScreenTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

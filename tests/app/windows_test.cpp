@@ -1,7 +1,8 @@
 // Every window the program opens, held whole against its dump under tests/data/app: each
 // control with what it shows, what a screen reader hears, where it lies and where Tab reaches
 // it, and each menu entry with its keys. A control left unnamed or passed over by Tab is marked
-// in the dump and fails the test. The pictures the program draws are held pixel for pixel.
+// in the dump and fails the test. The pictures the program draws are held pixel for pixel; the
+// page style window's buttons are pressed and the help viewer is led through its pages.
 // PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
 #include "app/config_form.h"
 #include "app/find_window.h"
@@ -15,6 +16,7 @@
 #include "output/list_qr_text.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
+#include "support/faulty_file_system.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -156,17 +158,28 @@ QString MainWindow(Workspace& w, const char* entry)
 
 // As Pantrix! starts it, from a folder where a "#" may be part of a page's name; its links
 // find no browser on this desktop.
-QString Help(const std::vector<QByteArray>& arguments, const QByteArray& defaultPage = "default")
+std::function<QString(Workspace&)> Help(std::vector<QByteArray> arguments,
+                                        QByteArray defaultPage = "default")
 {
-    const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
-    HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
-    QString seen = Shown(window);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "");
-    if (QAction* link = window.findChild<QAction*>("WebLink"))
-        seen += Modal([&] { link->trigger(); });
-    qputenv("PATH", path);
-    return seen;
+    return [=](Workspace&) {
+        const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
+        HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
+        QString seen = Shown(window);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "");
+        if (QAction* link = window.findChild<QAction*>("WebLink"))
+            seen += Modal([&] { link->trigger(); });
+        qputenv("PATH", path);
+        return seen;
+    };
+}
+
+std::function<QString(Workspace&)> Qr(std::size_t codes)
+{
+    return [=](Workspace& w) {
+        return Open<QrWindow>(std::vector<std::string>(codes, "My Pantrix"), "My Pantrix", w.ui,
+                              nullptr);
+    };
 }
 
 QString Find(Workspace& w)
@@ -183,8 +196,7 @@ QString Preview(Workspace& w)
     PrintRecording pages;
     for (int line = 1; line <= 90; ++line)
         pages.Line(QStringLiteral("Line %1").arg(line));
-    PrintPreviewWindow preview(std::move(pages), w.ui, "My Pantrix", nullptr);
-    return Shown(preview);
+    return Open<PrintPreviewWindow>(std::move(pages), w.ui, "My Pantrix", nullptr);
 }
 
 const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
@@ -194,33 +206,13 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
     {"main-toolbar", [](Workspace& w) { return MainWindow(w, "mu_ShowToolbar"); }},
     {"page-style", [](Workspace& w) { return Open<ConfigForm>(w.s, w.ui, nullptr); }},
     {"find", Find},
-    {"help-no-page",
-     [](Workspace&) {
-         return Help({"-", "-", "Pantrix! on the web", "-"}, {});
-     }},
+    {"help-no-page", Help({"-", "-", "Pantrix! on the web", "-"}, {})},
     {"help-all-arguments",
-     [](Workspace&) {
-         return Help(
-             {"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"});
-     }},
-    {"help-defaults",
-     [](Workspace&) {
-         return Help({"-", "-", "C", "-", "-", "-", "wide", "0"});
-     }},
-    {"help-hash-in-name",
-     [](Workspace&) {
-         return Help({"-", "notes#1.htm"});
-     }},
-    {"qr-one",
-     [](Workspace& w) {
-         return Open<QrWindow>(std::vector<std::string>(1, "My Pantrix"), "My Pantrix", w.ui,
-                               nullptr);
-     }},
-    {"qr-four",
-     [](Workspace& w) {
-         return Open<QrWindow>(std::vector<std::string>(4, "My Pantrix"), "My Pantrix", w.ui,
-                               nullptr);
-     }},
+     Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"})},
+    {"help-defaults", Help({"-", "-", "C", "-", "-", "-", "wide", "0"})},
+    {"help-hash-in-name", Help({"-", "notes#1.htm"})},
+    {"qr-one", Qr(1)},
+    {"qr-four", Qr(4)},
     {"print-preview", Preview},
     {"message",
      [](Workspace&) {
@@ -333,6 +325,94 @@ private slots:
         PX_QF_Splash splash("");
         splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
         CompareWithPicture(splash.grab().toImage(), "splash.png");
+    }
+
+    // The help viewer at a page's anchor, at the contents and home again, its text larger,
+    // smaller and closed by its keys, and the pages: plain ASCII, shared style, whole links.
+    void theHelpViewerAndItsPages()
+    {
+        HelpWindow window(
+            {}, EnterPageFolder(PANTRIX_SOURCE_DATA "/px_help/catalogue.htm", "editframe"));
+        window.show();
+        QScrollBar* scroll = window.Browser()->verticalScrollBar();
+        QTRY_VERIFY(scroll->value() > 0 && window.windowTitle() == "Pantrix! Help - The catalogue");
+        window.findChild<QAction*>(QStringLiteral("Contents"))->trigger();
+        QTRY_VERIFY(scroll->value() == 0 && window.windowTitle() == "Pantrix! 3.1 Help");
+        window.findChild<QAction*>(QStringLiteral("Home"))->trigger(); // the page it opened with
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue");
+        QList<qreal> sizes{window.Browser()->font().pointSizeF()}; // and the keys without buttons
+        for (const QString step : {"Larger Text", "Smaller Text", "Smaller Text", "Close"}) {
+            for (QAction* action : window.actions())
+                if (action->text() == step)
+                    action->trigger();
+            sizes << window.Browser()->font().pointSizeF() - sizes.front();
+        }
+        QCOMPARE(sizes.mid(1), (QList<qreal>{1, 0, -1, -1}));
+        QVERIFY(!window.isVisible());
+
+        QStringList places, links = {"help.htm#Making Web Pages"}; // where Pantrix! opens it
+        static const QRegularExpression anchor("<a\\s[^>]*(name|href)=\"([^\"]*)\"");
+        for (const QString& name : QDir().entryList({QStringLiteral("*.htm")})) {
+            QFile file(name);
+            file.open(QIODevice::ReadOnly); // a page not read lacks the style
+            const QString page = QString::fromLatin1(file.readAll());
+            QVERIFY2(page.toUtf8() == page.toLatin1() && page.contains("help.css"),
+                     name.toLatin1());
+            places << name;
+            for (const auto& match : anchor.globalMatch(page))
+                if (match.captured(1) == "name")
+                    places << name + '#' + match.captured(2);
+                else
+                    links << (match.captured(2).startsWith('#') ? name : "") + match.captured(2);
+        }
+        for (const QString& link : links)
+            QVERIFY2(link.startsWith("http") || places.contains(link), qPrintable(link));
+    }
+
+    void thePageStyleButtonsPickPreviewAndSaveTheStyle()
+    {
+        Workspace w;
+        LoadSettings(w.s, w.ui);
+        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.folder.File("t.bmp")));
+        ConfigForm form(w.s, w.ui, nullptr);
+        form.show();
+        const auto label = [&](const char* name) { return form.findChild<QLabel*>(name); };
+        const auto push = [](QWidget& on, const QString& names) {
+            for (const QString& name : names.split(' '))
+                QVERIFY(QMetaObject::invokeMethod(on.findChild<QObject*>(name),
+                                                  name.startsWith("cmu_") ? "trigger" : "click"));
+        };
+        w.ui.AnswerColour(0x0000FF);
+        w.ui.AnswerFont(FontChoice{"Courier New", 14});
+        for (int graphic = 0; graphic < 3; ++graphic)
+            w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
+        w.ui.SetDocumentProgram("/usr/bin/browser");
+        push(form, "BGColorSelect FontSelect TopGraphicSelect SideGraphicSelect BackGraphicSelect "
+                   "PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
+        QString pictures;
+        for (const char* name : {"TopGraphic", "SideGraphic", "BackGraphic"})
+            pictures += label(name)->pixmap().isNull() ? "" : "|picture";
+        QCOMPARE(label("Label1")->palette().color(QPalette::Window).name() + "|" +
+                     label("Label1")->text() + "|" + label("PageWidth")->text() + pictures,
+                 "#ff0000|Courier New - 14|620|picture|picture|picture");
+        QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
+                     w.ui.Started.at(0).second,
+                 "N16777215            640  " + w.s.DataPath + "preview.htm");
+        QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
+        QEnterEvent enter({}, {}, {});
+        QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
+        QCOMPARE(label("Helper")->text(), "Click to save these style settings and exit.");
+        {
+            FaultyFileSystem full(1, Fault::NoSpace, true);
+            push(form, "SaveConfig"); // not written: the window stays for another try
+        }
+        QVERIFY(form.isVisible());
+        push(form, "SaveConfig");
+        QCOMPARE(w.folder.Read("px31.cfg").substr(184, 25), "255                 620  ");
+        ConfigForm again(w.s, w.ui, nullptr);
+        again.show();
+        push(again, "PageWidthMore cmu_QuitWithoutSaving");
+        QVERIFY(!form.isVisible() && !again.isVisible() && w.s.Settings.PageWidth == "620");
     }
 
     // A long list, with letters beyond ASCII, in several codes that a phone reads back.
