@@ -4,13 +4,9 @@
 // in the dump and fails the test. The pictures the program draws are held pixel for pixel; the
 // page style window's buttons are pressed and the help viewer is led through its pages.
 // PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
-// And the program on a desktop: --version and --help answer without a display; windows carry the
-// icon; a command asking for a name gives the box its limit; long work repaints under the busy
-// pointer (the normal one shows over questions); a session end closes the open question and
-// stores; the clipboard takes the program's text; a desktop entry's browser starts in every shape
-// of Exec line, a failed start is told, a second start calls the first window to the front; the
-// printer and the preview give the same pages, read back by poppler's pdftotext; the desktop's
-// own dialogs and message boxes ask and answer in the program's terms.
+// And the desktop around them: the command line without a display, the icon, the busy pointer
+// (the normal one shows over questions), the clipboard, the programs started, a session's end,
+// a second start, the printer and the desktop's own dialogs and message boxes.
 #include "app/config_form.h"
 #include "app/find_window.h"
 #include "app/forwarding_ui.h"
