@@ -90,7 +90,7 @@ TEST_P(Web, Story)
                ui.AnswerFont(FontChoice{Fields(p + "|Verdana")[1], std::stof(p)});
            })},
           {"no-font", Quiet([&](auto) { ui.AnswerFont(std::nullopt); })},
-          {"refresh", QuietCommand(*this, RefreshRecipeList)},
+          {"refresh", Quiet([&](auto) { RefreshRecipeList(s, ui); })},
           {"open", Quiet([&](auto row) { OpenRecipe(s, ui, std::stoul(row)); })},
           {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
           {"single-page", make(MakeSingleWebPage)},
