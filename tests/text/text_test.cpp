@@ -65,9 +65,6 @@ TEST(Text, FieldsNamesOrderNumbersAndLinesFollowTheirRulesAndEveryByteRoundTrips
     testing::ExpectGolden(table, "text/rules.txt");
     std::iota(all.begin(), all.end(), '\0');
     EXPECT_EQ(FromUtf8(ToUtf8(all)), all);
-    EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n\r\n\n\rx\0y"s + "|z\r"),
-              (Parts{"a", "b", "c", "d", "", "", "", "x\0y|z"s}));
-    EXPECT_EQ(JoinLines({"a", "", "b"}) + "|" + JoinLines({}), "a\r\n\r\nb\r\n|");
 }
 
 } // namespace
