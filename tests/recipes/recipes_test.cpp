@@ -47,7 +47,6 @@ protected:
                 return OpenRecipe(s, ui, row), Shown();
         return shown + " is not listed\n";
     }
-    // A command, and what it left.
     auto Command(void (*command)(MainScreenState&, Ui&))
     {
         return [this, command](auto) { return command(s, ui), Shown(); };

@@ -18,7 +18,6 @@ namespace pantrix::testing {
 // it showed.
 using Steps = std::map<std::string, std::function<std::string(std::string)>>;
 
-// One step taken, and what it showed.
 inline std::string TakeStep(const Steps& steps, const std::string& line)
 {
     SCOPED_TRACE(line);
@@ -93,7 +92,6 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
 
 inline const auto Fields = [](const std::string& argument) { return Parts(argument, "|"); };
 
-// A step that shows nothing.
 inline auto Quiet(std::function<void(std::string)> step)
 {
     return [step](std::string argument) { return step(std::move(argument)), std::string(); };

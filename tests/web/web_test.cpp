@@ -45,7 +45,6 @@ TEST_P(Web, Story)
     const auto shown = [&](std::function<std::string(std::string)> part) {
         return [&, part](auto a) { return Portable(part(a), folder.Path()) + "\n"; };
     };
-    // A command that makes pages, shown with what was told, the open recipe and the pages.
     const auto make = [&](void (*command)(MainScreenState&, Ui&)) {
         return shown([&, command](auto) {
             command(s, ui);
