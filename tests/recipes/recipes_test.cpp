@@ -96,11 +96,12 @@ TEST_P(Recipes, Story)
 // text and ends in CR LF once saved.
 TEST(RecipeText, ReadAndSavedUnchangedKeepsItsBytes)
 {
-    const std::pair<std::string, std::string> fileAndSaved[] = { // none saved: as it stands
+    // Without bytes of its own to be saved as, a file is saved as it stands.
+    const std::pair<std::string, std::string> fileAndSaved[] = {
         {"\r\n", ""}, // an emptied box
         {"Boil.\r\nServe hot.\r\n", ""},
         {"Boil.\r\n\r\n\r\n", ""}, // lines added by earlier saves stay
-        {"350\xA0\xB0" "F\r\n", ""},
+        {"350\xA0\xB0\x46\r\n", ""},
         {"", "\r\n"}, // made empty when first opened
         {"Boil.", "Boil.\r\n"},
         {"Boil.\n", "Boil.\r\n"},

@@ -1,11 +1,11 @@
 // Single-byte text: the code page, fixed fields, name comparisons, order, lines, numbers.
 #include "support/golden.h"
 #include "support/story.h"
+#include "support/transcript.h"
 #include "text/cp1252.h"
 #include "text/fields.h"
 #include "text/lines.h"
 #include "text/number.h"
-#include "support/transcript.h"
 #include "web/page_names.h"
 
 #include <algorithm>
