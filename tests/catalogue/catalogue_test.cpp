@@ -35,7 +35,6 @@ std::string Records(const std::string& list, bool items = false)
 class Catalogue : public StoryTest
 {
 protected:
-    // Runs a step and shows what it left.
     auto Shown(std::function<void(std::string)> step)
     {
         return [this, step](std::string argument) {

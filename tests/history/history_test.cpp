@@ -41,8 +41,6 @@ public:
         RefreshRecipeList(s, ui);
         OpenRecipe(s, ui, 0);
     }
-    // Every file with its bytes, the open recipe with its text and whether its notes can be
-    // copied, and Today's List.
     std::string Everything()
     {
         std::string all = Listing(folder.Path()) + "open: " + s.Recipes.CurrentRecipe + " " +
@@ -164,13 +162,10 @@ TEST(History, AFailedWriteLeavesTheFilesAsTheyWereAndIsReported)
                          [&] { t.ui.AnswerInput("Milk things"), EditCategory(t.s, t.ui); });
         const std::string after = Listing(t.folder.Path());
         t.ui.Messages.clear();
-        bool undone = false;
-        bool fired = false;
-        {
-            FaultyFileSystem faulty(call);
-            undone = t.history.Undo(t.s, t.ui);
-            fired = faulty.Fired();
-        }
+        std::optional<FaultyFileSystem> faulty(std::in_place, call);
+        const bool undone = t.history.Undo(t.s, t.ui);
+        const bool fired = faulty->Fired();
+        faulty.reset();
         if (!fired) {
             EXPECT_TRUE(undone);
             break;

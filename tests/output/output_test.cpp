@@ -1,7 +1,6 @@
 // Today's List and the open recipe, copied and printed; cases and goldens in tests/data/output.
 #include "output/list_layout.h"
 #include "output/list_output.h"
-#include "output/list_qr_text.h"
 #include "output/recipe_output.h"
 #include "output/simple_print.h"
 #include "recipes/recipe_commands.h"
@@ -110,43 +109,6 @@ TEST(ListOutput, CopyingTheRecipeNotesAndTodaysListAndChangingThePageLength)
     d.s.Settings.PageLengthOffset = 32766;
     PrintLongerPage(d.s, d.ui);
     ExpectGolden(told + d.Told(), "output/clipboard.txt");
-}
-
-TEST(ListQrText, OneCodeOrNumberedCodesSplitBetweenEntries)
-{
-    const std::vector<ListEntry> list = {{"Dairy\xB0 Milk", false},
-                                         {"Dairy\xB0 Butter", true},
-                                         {"Dairy\xB0 Eggs", false},
-                                         {"Produce\xB0 Apples", false}};
-    const std::string dairy = "   Dairy --------------------------",
-                      produce = "   Produce ------------------------";
-    const std::string head = "My Pantrix\nPrinted: 08-16-2002\n\n" + dairy + "\n     Milk";
-    const struct
-    {
-        std::size_t CodeBytes;
-        std::vector<ListEntry> Entries;
-        std::vector<std::string> Codes;
-    } cases[] = {
-        {800, list, {head + "\n   * Butter\n     Eggs\n\n" + produce + "\n     Apples"}},
-        // The third entry opens a code of its own under its category; the next group
-        // does not fit beside it and opens the third code.
-        {100,
-         list,
-         {"1/3\n" + head + "\n   * Butter", "2/3\n" + dairy + "\n     Eggs",
-          "3/3\n" + produce + "\n     Apples"}},
-        // Letters beyond ASCII turn UTF-8.
-        {800,
-         {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", false}},
-         {"My Pantrix\nPrinted: 08-16-2002\n\n" + dairy +
-          "\n     Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(QrCodeTexts(" My Pantrix ", {2002, 8, 16}, c.Entries, c.CodeBytes), c.Codes)
-            << c.CodeBytes;
-    // The one-column clipboard text with phone line ends, as long as it fits.
-    const std::string clipboard = LayoutText("My Pantrix", {2002, 8, 16}, list, Columns::One);
-    EXPECT_EQ(QrCodeTexts("My Pantrix", {2002, 8, 16}, list),
-              std::vector{Replaced(clipboard, "\r", "")});
 }
 
 TEST(SimplePrint, BreaksLinesAndPagesByTheCharacterRules)

@@ -54,7 +54,6 @@ void OpenSoup(Workspace& w)
     OpenRecipe(w.s, w.ui, 0);
 }
 
-// Answers the questions, then types, then runs the command.
 Step Run(void (*command)(MainScreenState&, Ui&), std::vector<std::string> inputs = {},
          int yeses = 0)
 {

@@ -49,7 +49,6 @@ protected:
                    "] " + stored.substr(234, 7) + "\n";
         };
     }
-    // A command and what it told.
     auto Told(std::function<void()> command)
     {
         return [this, command](auto) { return command(), TakeTranscript(ui, folder.Path()); };

@@ -22,7 +22,6 @@ public:
     std::string Read(std::string_view name) const; // fails the test when missing
     bool Exists(std::string_view name) const { return fs::exists(File(name)); }
 
-    // A state whose data folder is this one.
     MainScreenState State() const;
 
 private:

@@ -36,7 +36,6 @@ template <typename Answer> Answer Next(std::deque<Answer>& answers, const std::s
 class FakeUi : public Ui
 {
 public:
-    FakeUi() = default;
     ~FakeUi() override;
 
     // The next answers, in the order the dialogs come.

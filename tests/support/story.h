@@ -18,7 +18,6 @@ namespace pantrix::testing {
 // it showed.
 using Steps = std::map<std::string, std::function<std::string(std::string)>>;
 
-// One step taken, and what it showed.
 inline std::string TakeStep(const Steps& steps, const std::string& line)
 {
     SCOPED_TRACE(line);
@@ -28,7 +27,6 @@ inline std::string TakeStep(const Steps& steps, const std::string& line)
         Replaced(Replaced(argument, "\\r", "\r"), "\\n", "\n"));
 }
 
-// The parts of a text apart by a separator.
 inline std::vector<std::string> Parts(const std::string& text, std::string_view apart)
 {
     std::vector<std::string> parts;
@@ -92,19 +90,11 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
     ExpectGolden(story, name);
 }
 
-// The fields of a step's argument, apart by "|".
 inline const auto Fields = [](const std::string& argument) { return Parts(argument, "|"); };
 
-// A step that shows nothing.
 inline auto Quiet(std::function<void(std::string)> step)
 {
     return [step](std::string argument) { return step(std::move(argument)), std::string(); };
-}
-
-// A step that runs a command and shows nothing.
-inline auto QuietCommand(Workspace& w, void (*command)(MainScreenState&, Ui&))
-{
-    return Quiet([&w, command](auto) { command(w.s, w.ui); });
 }
 
 // The steps every story may take besides its own: the user's answers, and the files
@@ -152,7 +142,6 @@ inline auto Stories(const std::string& folder)
     return ::testing::ValuesIn(names);
 }
 
-// A test named after its story.
 inline const auto kStoryName = [](const auto& story) { return story.param; };
 
 // A test for each story of a folder, in a workspace of its own.

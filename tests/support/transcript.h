@@ -19,7 +19,6 @@ std::string TakeTranscript(FakeUi& ui, const std::filesystem::path& dataFolder);
 // folder as "name/".
 std::string Listing(const std::filesystem::path& folder, bool withBytes = true);
 
-// The text with every `from` written as `to`.
 std::string Replaced(std::string text, std::string_view from, std::string_view to);
 
 // The text with the data folder's path written as "DATA".

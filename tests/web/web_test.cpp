@@ -45,7 +45,6 @@ TEST_P(Web, Story)
     const auto shown = [&](std::function<std::string(std::string)> part) {
         return [&, part](auto a) { return Portable(part(a), folder.Path()) + "\n"; };
     };
-    // A command that makes pages, shown with what was told, the open recipe and the pages.
     const auto make = [&](void (*command)(MainScreenState&, Ui&)) {
         return shown([&, command](auto) {
             command(s, ui);
@@ -90,7 +89,7 @@ TEST_P(Web, Story)
                ui.AnswerFont(FontChoice{Fields(p + "|Verdana")[1], std::stof(p)});
            })},
           {"no-font", Quiet([&](auto) { ui.AnswerFont(std::nullopt); })},
-          {"refresh", QuietCommand(*this, RefreshRecipeList)},
+          {"refresh", Quiet([&](auto) { RefreshRecipeList(s, ui); })},
           {"open", Quiet([&](auto row) { OpenRecipe(s, ui, std::stoul(row)); })},
           {"edit", Quiet([&](auto text) { EditRecipeText(s, text); })},
           {"single-page", make(MakeSingleWebPage)},
