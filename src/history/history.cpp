@@ -59,7 +59,6 @@ const char* Caption(StepKind kind)
     case StepKind::AddEntry: return "Add";
     case StepKind::RemoveEntry: return "Remove";
     case StepKind::ModifyEntry: return "Modify";
-    case StepKind::TickEntry: return "Tick";
     case StepKind::GetIngredients: return "Get Ingredient List";
     case StepKind::ClearList: return "Clear List";
     case StepKind::NewItem: return "New Item";

@@ -20,7 +20,6 @@ enum class StepKind
     AddEntry,
     RemoveEntry,
     ModifyEntry,
-    TickEntry,
     GetIngredients,
     ClearList,
     NewItem,
