@@ -501,8 +501,9 @@ private slots:
             push(form, "SaveConfig"); // not written: the window stays for another try
         }
         QVERIFY(form.isVisible());
-        push(form, "SaveConfig");
-        QCOMPARE(w.folder.Read("px31.cfg").substr(184, 25), "255                 620  ");
+        push(form, "UseTopGraphicCheck SaveConfig"); // ticked again since the preview took it
+        QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25),
+                 "Y255                 620  ");
         ConfigForm again(w.s, w.ui, nullptr);
         again.show();
         push(again, "PageWidthMore cmu_QuitWithoutSaving");
