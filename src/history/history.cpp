@@ -26,11 +26,11 @@ std::size_t HashOf(std::string_view bytes)
     return std::hash<std::string_view>{}(bytes);
 }
 
-bool IsRecipeKind(StepKind kind)
+// Making, renaming and deleting a recipe save the open recipe's typed text first.
+bool SavesTypedText(StepKind kind)
 {
     return kind == StepKind::NewRecipe || kind == StepKind::RenameRecipe ||
-           kind == StepKind::DeleteRecipe || kind == StepKind::SaveIngredients ||
-           kind == StepKind::GetIngredients;
+           kind == StepKind::DeleteRecipe;
 }
 
 // A name from a file (Windows-1252) as the menu shows it, cut to a readable length.
@@ -325,7 +325,7 @@ void History::Record(MainScreenState& s, Ui& ui, StepKind kind,
 {
     // The open recipe's typed text is saved as the command itself would save
     // it, but outside the step: taking the step back must not take it back too.
-    if (IsRecipeKind(kind) && s.Recipes.RecipeChanged && !s.Recipes.CurrentBase.empty() &&
+    if (SavesTypedText(kind) && s.Recipes.RecipeChanged && !s.Recipes.CurrentBase.empty() &&
         !SaveChangedRecipeText(s, ui))
         return;
     Step step;

@@ -45,7 +45,8 @@ public:
     {
         std::string all = Listing(folder.Path()) + "open: " + s.Recipes.CurrentRecipe + " " +
                           OneLine(s.Recipes.EditorText) +
-                          (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") + "\nlist:";
+                          (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") +
+                          (s.Recipes.RecipeChanged ? " (typed)" : "") + "\nlist:";
         for (const ListEntry& entry : s.List.Entries)
             all += (entry.Checked ? " *" : " ") + entry.Text;
         return all;
@@ -181,6 +182,24 @@ TEST(History, AFailedWriteLeavesTheFilesAsTheyWereAndIsReported)
                     told.ends_with("The files are as they were before."))
             << told;
         EXPECT_TRUE(t.history.Undo(t.s, t.ui));
+    }
+}
+
+// Text typed in the open recipe and not yet saved outlives any step taken back:
+// it is in the recipe's file or still in the box.
+TEST(History, TextTypedInTheOpenRecipeOutlivesTheUndoOfEveryStep)
+{
+    for (const StepCase& c : kSteps) {
+        SCOPED_TRACE(c.Name);
+        Steps t;
+        t.s.Recipes.EditorText = "Boil well.";
+        t.s.Recipes.RecipeChanged = true;
+        if (c.Ready)
+            c.Ready(t);
+        t.history.Record(t.s, t.ui, c.Kind, [&] { c.Take(t); });
+        ASSERT_TRUE(t.history.Undo(t.s, t.ui));
+        EXPECT_TRUE(t.folder.Read("Soup.txt") == "Boil well.\r\n" ||
+                    (t.s.Recipes.EditorText == "Boil well." && t.s.Recipes.RecipeChanged));
     }
 }
 
