@@ -45,7 +45,7 @@ grep -q "<release version=\"$version\"" "$metainfo" ||
 # A first start copies the help pages, graphics and link image and delivers the
 # starter catalogue, all from ../share/pantrix beside the installed program, even
 # after a delivery killed between its renames. Told to stop while it is still
-# starting, the program ends of its own accord.
+# starting, the program ends of its own accord, its settings stored there.
 data=$prefix/home/pantrix
 mkdir -p "$data" && echo x >"$data/category.new" && touch "$data/.category.new."{commit,absent}
 QT_QPA_PLATFORM=offscreen "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 &
@@ -58,6 +58,7 @@ for _ in $(seq 300); do
             if ! kill -0 "$pid" 2>/dev/null; then
                 wait "$pid" || fail "the installed pantrix ended with status $? on SIGTERM"
                 pid=
+                [ -s "$data/px31.cfg" ] || fail "the installed pantrix did not store its settings in $data"
                 echo "installed layout, desktop entry, metadata and first start: all good"
                 exit 0
             fi
