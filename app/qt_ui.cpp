@@ -193,7 +193,8 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
     dialog.setAccessibleName(FromSeam(title));
     dialog.setLabelText(DisplayText(prompt));
     dialog.setTextValue(FromSeam(defaultText));
-    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+    auto* edit = dialog.findChild<QLineEdit*>();
+    if (edit) {
         const int limit = static_cast<int>(std::min<std::size_t>(maxLength, 32767));
         if (limit > 0)
             edit->setMaxLength(limit);
@@ -202,7 +203,11 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
             CodePageGuard::Guard(edit);
     }
     const NormalPointerWhileAsking pointer;
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    // The box's own text: the dialog hears of a paste the guard put right only
+    // before the box tells it of the paste itself.
+    return (edit ? edit->text() : dialog.textValue()).toStdString();
 }
 
 std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, bool save)

@@ -137,9 +137,9 @@ template <typename Window, typename... Arguments> QString Open(Arguments&&... ar
     return Shown(window);
 }
 
-// The modal window `open` shows, looked at and answered with Enter, with the pointer it shows
-// over a busy window.
-QString Modal(const std::function<void()>& open)
+// The modal window `open` shows, given `keys`, looked at and answered with Enter, with the
+// pointer it shows over a busy window.
+QString Modal(const std::function<void()>& open, const QKeySequence& keys = {})
 {
     QtUi busy;
     busy.SetBusyPointer(true);
@@ -147,7 +147,7 @@ QString Modal(const std::function<void()>& open)
     QTimer looker;
     QObject::connect(&looker, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            looker.stop(), seen = Look(dialog);
+            looker.stop(), QTest::keySequence(dialog->focusWidget(), keys), seen = Look(dialog);
             QDebug(&seen) << "pointer" << QApplication::overrideCursor()->shape();
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         }
@@ -240,11 +240,13 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
          });
          return seen + QStringLiteral("answer %1").arg(static_cast<int>(answer));
      }},
-    {"input", // and one without a limit
+    {"input", // a paste of letters the code page lacks, and one without a limit
      [](Workspace&) {
          std::string answers;
+         QGuiApplication::clipboard()->setText("Łódź 🥯");
          QString seen = Modal(
-             [&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); });
+             [&] { answers += QtUi().InputBox("New category:", "New Category", "Dairy", 30); },
+             QKeySequence::Paste);
          seen += Modal([&] { answers += QtUi().InputBox("New recipe:", "New Recipe", "Soup", 0); });
          return seen + "answers \"" + QString::fromStdString(answers) + '"';
      }},
