@@ -176,7 +176,6 @@ QGridLayout* ConfigForm::BuildGraphics()
         row->addWidget(m_graphicChecks[i], 1);
         grid->addWidget(m_graphics[i], 0, column);
         grid->addLayout(row, 1, column);
-        grid->setColumnStretch(column, 1);
     }
     grid->setRowStretch(0, 1);
     return grid;
