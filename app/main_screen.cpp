@@ -296,7 +296,6 @@ void MainScreen::BuildToolbar()
 {
     m_toolbar = addToolBar(QStringLiteral("Toolbar"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);

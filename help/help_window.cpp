@@ -154,7 +154,6 @@ void HelpWindow::AddNavigation()
 {
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
     bar->setObjectName(QStringLiteral("Navigation"));
-    bar->setAccessibleName(QStringLiteral("Navigation"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
