@@ -59,7 +59,7 @@ struct StepCase
     const char* Name; // as the Edit menu shows it
     StepKind Kind;
     std::function<void(Steps&)> Take;
-    void (*Ready)(Steps&) = nullptr; // what the user did before the command
+    void (*Ready)(Steps&) = [](Steps&) {}; // what the user did before the command
 };
 
 void Yes(Steps& t)
@@ -105,8 +105,7 @@ TEST(History, EachStepIsTakenBackAndDoneAgainByteForByte)
     for (const StepCase& c : kSteps) {
         SCOPED_TRACE(c.Name);
         Steps t;
-        if (c.Ready)
-            c.Ready(t);
+        c.Ready(t);
         const std::string before = t.Everything();
         t.history.Record(t.s, t.ui, c.Kind, [&] { c.Take(t); });
         const std::string after = t.Everything();
@@ -152,37 +151,38 @@ TEST(History, AFileChangedByAnotherProgramIsNotWrittenOverAndTheHistoryIsForgott
     EXPECT_EQ(t.history.NextUndo(), nullptr);
 }
 
-// Each system call of the undo fails in turn: the files stay as the step left
+// Each system call of each undo fails in turn: the files stay as the step left
 // them, the failure is told, and the step can still be taken back.
 TEST(History, AFailedWriteLeavesTheFilesAsTheyWereAndIsReported)
 {
-    for (std::size_t call = 1;; ++call) {
-        SCOPED_TRACE(call);
-        Steps t;
-        t.history.Record(t.s, t.ui, StepKind::EditCategory,
-                         [&] { t.ui.AnswerInput("Milk things"), EditCategory(t.s, t.ui); });
-        const std::string after = Listing(t.folder.Path());
-        t.ui.Messages.clear();
-        std::optional<FaultyFileSystem> faulty(std::in_place, call);
-        const bool undone = t.history.Undo(t.s, t.ui);
-        const bool fired = faulty->Fired();
-        faulty.reset();
-        if (!fired) {
-            EXPECT_TRUE(undone);
-            break;
+    for (const StepCase& c : kSteps)
+        for (std::size_t call = 1;; ++call) {
+            SCOPED_TRACE(std::string(c.Name) + " failing at call " + std::to_string(call));
+            Steps t;
+            c.Ready(t);
+            t.history.Record(t.s, t.ui, c.Kind, [&] { c.Take(t); });
+            const std::string after = Listing(t.folder.Path());
+            t.ui.Messages.clear();
+            std::optional<FaultyFileSystem> faulty(std::in_place, call);
+            const bool undone = t.history.Undo(t.s, t.ui);
+            const bool fired = faulty->Fired();
+            faulty.reset();
+            if (!fired) {
+                EXPECT_TRUE(undone);
+                break;
+            }
+            if (undone)
+                continue; // a failed folder sync after the rename counts as written
+            RemoveStaleTwins(t.folder.Path());
+            EXPECT_EQ(Listing(t.folder.Path()), after);
+            ASSERT_EQ(t.ui.Messages.size(), 1u);
+            EXPECT_EQ(t.ui.Messages[0].Icon, MessageIcon::Critical);
+            const std::string& told = t.ui.Messages[0].Text;
+            EXPECT_TRUE(told.starts_with("Could not undo " + t.history.NextUndo()->Name + ":") &&
+                        told.ends_with("The files are as they were before."))
+                << told;
+            EXPECT_TRUE(t.history.Undo(t.s, t.ui));
         }
-        if (undone)
-            continue; // a failed folder sync after the rename counts as written
-        RemoveStaleTwins(t.folder.Path());
-        EXPECT_EQ(Listing(t.folder.Path()), after);
-        ASSERT_EQ(t.ui.Messages.size(), 1u);
-        EXPECT_EQ(t.ui.Messages[0].Icon, MessageIcon::Critical);
-        const std::string& told = t.ui.Messages[0].Text;
-        EXPECT_TRUE(told.starts_with("Could not undo " + t.history.NextUndo()->Name + ":") &&
-                    told.ends_with("The files are as they were before."))
-            << told;
-        EXPECT_TRUE(t.history.Undo(t.s, t.ui));
-    }
 }
 
 // Text typed in the open recipe and not yet saved outlives any step taken back:
@@ -192,10 +192,8 @@ TEST(History, TextTypedInTheOpenRecipeOutlivesTheUndoOfEveryStep)
     for (const StepCase& c : kSteps) {
         SCOPED_TRACE(c.Name);
         Steps t;
-        t.s.Recipes.EditorText = "Boil well.";
-        t.s.Recipes.RecipeChanged = true;
-        if (c.Ready)
-            c.Ready(t);
+        EditRecipeText(t.s, "Boil well.");
+        c.Ready(t);
         t.history.Record(t.s, t.ui, c.Kind, [&] { c.Take(t); });
         ASSERT_TRUE(t.history.Undo(t.s, t.ui));
         EXPECT_TRUE(t.folder.Read("Soup.txt") == "Boil well.\r\n" ||
