@@ -1,6 +1,7 @@
 #include "app/print_preview.h"
 
 #include "app/forwarding_ui.h"
+#include "app/save_name.h"
 #include "app/text_bridge.h"
 #include "output/list_output.h"
 #include "output/recipe_output.h"
@@ -8,15 +9,12 @@
 #include "text/fields.h"
 
 #include <QBoxLayout>
-#include <QDir>
-#include <QFileDialog>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace pantrix {
 namespace {
@@ -154,18 +152,11 @@ void PrintPreviewWindow::Print()
 
 void PrintPreviewWindow::AskAndSavePdf()
 {
-    // The desktop's documents folder, or the home folder on a desktop without one.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists())
-        folder = QDir::homePath();
-    QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save as PDF"), QDir(folder).filePath(m_name + QStringLiteral(".pdf")),
-        QStringLiteral("PDF files (*.pdf)"));
-    if (file.isEmpty())
-        return;
-    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        file += QStringLiteral(".pdf");
-    SavePdf(file);
+    const QString file =
+        AskSaveName(this, QStringLiteral("Save as PDF"), QStandardPaths::DocumentsLocation, m_name,
+                    QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"));
+    if (!file.isEmpty())
+        SavePdf(file);
 }
 
 // The same paper as the preview shows, the default printer's.

@@ -1,20 +1,18 @@
 #include "app/qr_window.h"
 
+#include "app/save_name.h"
 #include "output/list_qr_text.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
 #include "text/fields.h"
 
 #include <QBoxLayout>
-#include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QStyle>
 #include <qrencode.h>
 
@@ -145,6 +143,7 @@ QrWindow::QrWindow(const std::vector<std::string>& texts, const QString& name, U
     buttons->addStretch();
     auto* save = new QPushButton(QStringLiteral("Save as &PNG..."), this);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    save->setObjectName(QStringLiteral("SavePng"));
     save->setAutoDefault(false);
     close->setDefault(true);
     buttons->addWidget(save);
@@ -165,18 +164,11 @@ QImage QrWindow::Picture() const
 
 void QrWindow::AskAndSavePng()
 {
-    // The desktop's pictures folder, or the home folder on a desktop without one.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (!QDir(folder).exists())
-        folder = QDir::homePath();
-    QString file = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save as PNG"), QDir(folder).filePath(m_name + QStringLiteral(".png")),
-        QStringLiteral("PNG pictures (*.png)"));
-    if (file.isEmpty())
-        return;
-    if (!file.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
-        file += QStringLiteral(".png");
-    SavePng(file);
+    const QString file =
+        AskSaveName(this, QStringLiteral("Save as PNG"), QStandardPaths::PicturesLocation, m_name,
+                    QStringLiteral(".png"), QStringLiteral("PNG pictures (*.png)"));
+    if (!file.isEmpty())
+        SavePng(file);
 }
 
 bool QrWindow::SavePng(const QString& file)

@@ -524,13 +524,17 @@ private slots:
         for (const std::string& text : codes)
             texts << QString::fromStdString(text);
         texts.sort();
-        QTemporaryDir folder;
+        QTemporaryDir folder; // the home folder, where the save dialog opens; "qr" is typed
         FakeUi ui;
-        QVERIFY(QrWindow(codes, "", ui, nullptr).SavePng(folder.filePath("list.png")));
+        QrWindow window(codes, "list", ui, nullptr);
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", folder.path().toUtf8());
+        Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, R"});
+        qputenv("HOME", home);
         QCOMPARE(ui.StatusNotes,
-                 std::vector<std::string>{"Saved as " + folder.filePath("list.png").toStdString()});
-        CompareWithPicture(QImage(folder.filePath("list.png")), "qr-codes.png");
-        QCOMPARE(Decoded(folder.filePath("list.png")), texts);
+                 std::vector<std::string>{"Saved as " + folder.filePath("qr.png").toStdString()});
+        CompareWithPicture(QImage(folder.filePath("qr.png")), "qr-codes.png");
+        QCOMPARE(Decoded(folder.filePath("qr.png")), texts);
     }
 
     void theProgramOnADesktop()
