@@ -205,8 +205,8 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
     const NormalPointerWhileAsking pointer;
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    // The box's own text: the dialog hears of a paste the guard put right only
-    // before the box tells it of the paste itself.
+    // The box's own text: after a paste the guard put right, the dialog hears
+    // the pasted text last, as the box tells of the paste itself.
     return (edit ? edit->text() : dialog.textValue()).toStdString();
 }
 
