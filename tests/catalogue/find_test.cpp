@@ -16,10 +16,12 @@ TEST(Find, FindsLineItemsAndRecipesWithoutRegardToCaseAndAccents)
 {
     Workspace w;
     w.folder.Write("category.lst", Categories({"Produce", "Dairy", "Condiments and Spices"}));
-    w.folder.Write("std_item.lst", Items({{"Produce", "SALAD greens"},
-                                          {"Dairy", "Cr\xE8me fra\xEE" "che"},
-                                          {"Condiments and Spices", "Salt"},
-                                          {"Gone", "Salami"}}));
+    w.folder.Write("std_item.lst",
+                   Items({{"Produce", "SALAD greens"},
+                          {"Produce", "\xC0\xC7\xC8\xCC\xD1\xD2\xD9\xDD\x8A\x8E\xC6\xD0\xDE\x8C"},
+                          {"Dairy", "Cr\xE8me fra\xEE" "che"},
+                          {"Condiments and Spices", "Salt"},
+                          {"Gone", "Salami"}}));
     w.folder.Write("Salad Ni\xC3\xA7oise.rcp", "");
     w.folder.Write("Salad Ni\xC3\xA7oise.txt", "Top with cr\xE8me.\r\n");
     w.folder.Write("Bread.rcp", "");
@@ -41,6 +43,7 @@ TEST(Find, FindsLineItemsAndRecipesWithoutRegardToCaseAndAccents)
          "Cr\xC3\xA8me fra\xC3\xAE" "che @ Dairy|Salad Ni\xC3\xA7oise @ Recipe|"},
         {"  CR\xC3\x88ME FRAICHE ", kFirstHits, "Cr\xC3\xA8me fra\xC3\xAE" "che @ Dairy|"},
         {"nicoise", kFirstHits, "Salad Ni\xC3\xA7oise @ Recipe|"},
+        {"aceinouyszæðþœ", kFirstHits, "ÀÇÈÌÑÒÙÝŠŽÆÐÞŒ @ Produce|"}, // a letter of each accent
         {"salami", kFirstHits, ""}, // its category is gone, as in the lists
         {"", kFirstHits, ""},
     };
