@@ -510,7 +510,8 @@ private slots:
         ConfigForm again(w.s, w.ui, nullptr);
         again.show();
         push(again, "PageWidthMore cmu_QuitWithoutSaving");
-        QVERIFY(!form.isVisible() && !again.isVisible() && w.s.Settings.PageWidth == "620");
+        QVERIFY(!form.isVisible() && !again.isVisible() && w.s.Settings.PageWidth == "620" &&
+                again.findChild<QLabel*>("PageWidth")->text() == "630");
     }
 
     // A long list, with letters beyond ASCII, in several codes that a phone reads back.
