@@ -1,12 +1,11 @@
-// Every window the program opens, held whole against its dump under tests/data/app: each
-// control with what it shows, what a screen reader hears, where it lies and where Tab reaches
-// it, and each menu entry with its keys. A control left unnamed or passed over by Tab is marked
-// in the dump and fails the test. The pictures the program draws are held pixel for pixel; the
-// page style window's buttons are pressed and the help viewer is led through its pages.
-// PANTRIX_UPDATE_GOLDEN=1 writes what the program shows instead; read the difference over.
-// And the desktop around them: the command line without a display, the icon, the busy pointer
-// (the normal one shows over questions), the clipboard, the programs started, a session's end,
-// a second start, the printer and the desktop's own dialogs and message boxes.
+// Every window the program opens, held whole against its dump and its picture under
+// tests/data/app: each control with what it shows, what a screen reader hears, where it lies and
+// where Tab reaches it (an unnamed control, or one Tab passes over, fails), each menu entry with
+// its keys, and the window as painted, pixel for pixel. PANTRIX_UPDATE_GOLDEN=1 writes what the
+// program shows instead; read the difference over. And the desktop around them: the command line
+// without a display, the icon, the busy pointer (the normal one shows over questions), the
+// clipboard, the programs started, a session's end, a second start, the printer and the
+// desktop's own dialogs and message boxes.
 #include "app/config_form.h"
 #include "app/find_window.h"
 #include "app/forwarding_ui.h"
@@ -19,6 +18,7 @@
 #include "app/splash.h"
 #include "app/toolbar_icons.h"
 #include "app/window_call.h"
+#include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"
 #include "catalogue/item_commands.h"
 #include "help/help_window.h"
@@ -117,10 +117,13 @@ void DumpWidget(QWidget* w, const QList<QWidget*>& round, QString indent, QStrin
             DumpWidget(widget, round, indent, out);
 }
 
+QImage painted; // the window last looked at, as painted: layout, colours and pictures
+
 QString Look(QWidget* window)
 {
     QString out;
     DumpWidget(window, TabRound(window), "", out);
+    painted = window->grab().toImage();
     return out;
 }
 
@@ -201,6 +204,7 @@ std::function<QString(Workspace&)> Qr(std::size_t codes)
 
 QString Find(Workspace& w)
 {
+    LoadCategoryList(w.s, w.ui);
     FindWindow find(w.s, w.ui, nullptr);
     find.show();
     find.Begin();
@@ -399,29 +403,26 @@ private slots:
         QTemporaryDir here; // where the help viewer looks for pages
         QDir::setCurrent(here.path());
         QFile(QStringLiteral("notes#1.htm")).open(QIODevice::WriteOnly);
-        CompareWithGolden(kWindows.at(name)(w)
-                              .replace(QString::fromStdString(w.folder.Path().string()), "<data>")
+        QString seen = kWindows.at(name)(w);
+        if (!seen.contains(here.path())) // else a different folder's name is painted at each run
+            CompareWithPicture(painted, name + ".png");
+        CompareWithGolden(seen.replace(QString::fromStdString(w.folder.Path().string()), "<data>")
                               .replace(here.path(), "<here>"),
                           name + ".dump");
     }
 
-    void thePicturesTheProgramDraws()
+    void theToolbarIconsForDenseScreens()
     {
         const QStringList icons = {"NewCat",    "NewItem", "Special", "Open",    "Clear", "Print",
                                    "ClipBoard", "Help",    "Web",     "Recipes", "Items"};
-        for (const int scale : {1, 2}) {
-            QImage strip(QSize(24 * icons.size(), 24) * scale, QImage::Format_ARGB32);
-            strip.setDevicePixelRatio(scale);
-            strip.fill(Qt::transparent);
-            QPainter painter(&strip);
-            for (qsizetype i = 0; i < icons.size(); ++i)
-                painter.drawPixmap(24 * i, 0, ToolbarIcon(icons[i]).pixmap(QSize(24, 24), scale));
-            painter.end();
-            CompareWithPicture(strip, QStringLiteral("toolbar-%1x.png").arg(scale));
-        }
-        PX_QF_Splash splash("");
-        splash.findChild<QLabel*>("Label1")->hide(); // the words are in its dump
-        CompareWithPicture(splash.grab().toImage(), "splash.png");
+        QImage strip(QSize(24 * icons.size(), 24) * 2, QImage::Format_ARGB32); // 1x: as painted
+        strip.setDevicePixelRatio(2);
+        strip.fill(Qt::transparent);
+        QPainter painter(&strip);
+        for (qsizetype i = 0; i < icons.size(); ++i)
+            painter.drawPixmap(24 * i, 0, ToolbarIcon(icons[i]).pixmap(QSize(24, 24), 2));
+        painter.end();
+        CompareWithPicture(strip, "toolbar-2x.png");
     }
 
     // The help viewer at a page's anchor, at the contents and home again, its text larger,
@@ -470,35 +471,29 @@ private slots:
     {
         Workspace w;
         LoadSettings(w.s, w.ui);
-        QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(w.folder.File("t.bmp")));
+        QImage(kData + "toolbar-2x.png").save(QString::fromStdString(w.folder.File("t.bmp")));
         ConfigForm form(w.s, w.ui, nullptr);
         form.show();
-        const auto label = [&](const char* name) { return form.findChild<QLabel*>(name); };
         const auto push = [](QWidget& on, const QString& names) {
             for (const QString& name : names.split(' '))
                 QVERIFY(QMetaObject::invokeMethod(on.findChild<QObject*>(name),
                                                   name.startsWith("cmu_") ? "trigger" : "click"));
         };
-        w.ui.AnswerColour(0x0000FF);
+        w.ui.AnswerColour(0x0000FF), w.ui.AnswerColour(0x00FF00); // background, then letters
         w.ui.AnswerFont(FontChoice{"Courier New", 14});
         for (int graphic = 0; graphic < 3; ++graphic)
             w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
         w.ui.SetDocumentProgram("/usr/bin/browser");
-        push(form, "BGColorSelect FontSelect TopGraphicSelect SideGraphicSelect BackGraphicSelect "
-                   "PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
-        QString pictures;
-        for (const char* name : {"TopGraphic", "SideGraphic", "BackGraphic"})
-            pictures += label(name)->pixmap().isNull() ? "" : "|picture";
-        QCOMPARE(label("Label1")->palette().color(QPalette::Window).name() + "|" +
-                     label("Label1")->text() + "|" + label("PageWidth")->text() + pictures,
-                 "#ff0000|Courier New - 14|620|picture|picture|picture");
+        push(form, "BGColorSelect FontColorSelect FontSelect TopGraphicSelect SideGraphicSelect "
+                   "BackGraphicSelect PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage "
+                   "cmu_Help");
         QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
                      w.ui.Started.at(0).second,
                  "N16777215            640  " + w.s.DataPath + "preview.htm");
         QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
         QEnterEvent enter({}, {}, {});
         QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
-        QCOMPARE(label("Helper")->text(), "Click to save these style settings and exit.");
+        CompareWithPicture(form.grab().toImage(), "page-style-picked.png"); // Save's help shown
         {
             FaultyFileSystem full(1, Fault::NoSpace, true);
             push(form, "SaveConfig"); // not written: the window stays for another try
@@ -834,6 +829,7 @@ int main(int argc, char* argv[])
 {
     qputenv("LC_ALL", "C.UTF-8");
     QApplication app(argc, argv);
+    QApplication::setCursorFlashTime(0); // the text cursor painted alike at every look
     WindowsTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
