@@ -43,10 +43,14 @@ public:
     }
     std::string Everything()
     {
-        std::string all = Listing(folder.Path()) + "open: " + s.Recipes.CurrentRecipe + " " +
-                          OneLine(s.Recipes.EditorText) +
-                          (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") +
-                          (s.Recipes.RecipeChanged ? " (typed)" : "") + "\nlist:";
+        std::string all =
+            Listing(folder.Path()) + "open: " + s.Recipes.CurrentRecipe + " " +
+            OneLine(s.Recipes.EditorText) + (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") +
+            (s.Recipes.RecipeChanged ? " (typed)" : "") + " " + s.RecipePanel + " " +
+            s.Recipes.CurrentBase.string() + "\npicked: " + s.Catalogue.CatEdit + "|" +
+            s.Catalogue.SelectedCategory + "|" + s.Catalogue.SelectedItem + "|" + s.List.TmpEdit +
+            std::to_string(s.Catalogue.StdListCurrent.value_or(9) * 10 +
+                           s.List.Current.value_or(9)) + "\nlist:";
         for (const ListEntry& entry : s.List.Entries)
             all += (entry.Checked ? " *" : " ") + entry.Text;
         return all;
@@ -115,6 +119,7 @@ TEST(History, EachStepIsTakenBackAndDoneAgainByteForByte)
         EXPECT_EQ(t.history.NextUndo()->Name, c.Name);
         EXPECT_TRUE(t.history.Undo(t.s, t.ui));
         EXPECT_EQ(t.Everything(), before);
+        EXPECT_FALSE(t.s.Catalogue.MoveBoxShowing || !t.s.Catalogue.MoveEd.empty()); // closed
         EXPECT_TRUE(t.history.Redo(t.s, t.ui));
         EXPECT_EQ(t.Everything(), after);
         EXPECT_TRUE(t.ui.Messages.empty());
