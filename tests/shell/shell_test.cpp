@@ -4,7 +4,6 @@
 #include "lists/entry_commands.h"
 #include "lists/list_commands.h"
 #include "recipes/recipe_commands.h"
-#include "settings/settings_file.h"
 #include "shell/autosave.h"
 #include "shell/browser.h"
 #include "shell/command_line.h"

@@ -67,6 +67,7 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
     std::istringstream lines(written);
     std::string story;
     std::vector<std::string> rows, table;
+    const auto open = std::distance(fs::directory_iterator("/proc/self/fd"), {});
     const auto endTable = [&] {
         story += TakeTable(steps, rows, table);
         rows.clear(), table.clear();
@@ -87,6 +88,7 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
     }
     if (!table.empty())
         endTable();
+    EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), {}), open) << "left open";
     ExpectGolden(story, name);
 }
 
