@@ -52,9 +52,10 @@ QString PageCountText(int pages)
     return pages == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(pages);
 }
 
-QPushButton* Button(const QString& caption, QBoxLayout* row, QWidget* parent)
+QPushButton* Button(const QString& name, const QString& caption, QBoxLayout* row, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
     button->setAutoDefault(false);
     row->addWidget(button);
     return button;
@@ -96,20 +97,20 @@ PrintPreviewWindow::PrintPreviewWindow(PrintRecording pages, Ui& ui, const QStri
     m_pageCount = new QLabel(PageCountText(m_view->pageCount()), this);
     row->addWidget(m_pageCount);
     row->addStretch();
-    QPushButton* print = Button(QStringLiteral("&Print..."), row, this);
+    QPushButton* print = Button(QStringLiteral("Print"), QStringLiteral("&Print..."), row, this);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         print->setEnabled(false);
         print->setToolTip(QStringLiteral("No printer is installed."));
     }
     connect(print, &QPushButton::clicked, this, &PrintPreviewWindow::Print);
-    connect(Button(QStringLiteral("Save as P&DF..."), row, this), &QPushButton::clicked, this,
-            &PrintPreviewWindow::AskAndSavePdf);
-    connect(Button(QStringLiteral("Zoom &In"), row, this), &QPushButton::clicked, this,
-            [this] { Zoom(1.25); });
-    connect(Button(QStringLiteral("Zoom &Out"), row, this), &QPushButton::clicked, this,
-            [this] { Zoom(0.8); });
-    connect(Button(QStringLiteral("&Close"), row, this), &QPushButton::clicked, this,
-            &QDialog::reject);
+    connect(Button(QStringLiteral("SavePdf"), QStringLiteral("Save as P&DF..."), row, this),
+            &QPushButton::clicked, this, &PrintPreviewWindow::AskAndSavePdf);
+    connect(Button(QStringLiteral("ZoomIn"), QStringLiteral("Zoom &In"), row, this),
+            &QPushButton::clicked, this, [this] { Zoom(1.25); });
+    connect(Button(QStringLiteral("ZoomOut"), QStringLiteral("Zoom &Out"), row, this),
+            &QPushButton::clicked, this, [this] { Zoom(0.8); });
+    connect(Button(QStringLiteral("Close"), QStringLiteral("&Close"), row, this),
+            &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_view, 1);
@@ -160,7 +161,7 @@ void PrintPreviewWindow::AskAndSavePdf()
 }
 
 // The same paper as the preview shows, the default printer's.
-bool PrintPreviewWindow::SavePdf(const QString& file)
+void PrintPreviewWindow::SavePdf(const QString& file)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -171,10 +172,9 @@ bool PrintPreviewWindow::SavePdf(const QString& file)
         m_ui.ShowMessage({"The PDF file could not be written:\r\n" + file.toStdString(),
                           "Save as PDF", MessageIcon::Exclamation, MessageButtons::Ok,
                           MessageAnswer::Ok});
-        return false;
+        return;
     }
     m_ui.ShowStatus((QStringLiteral("Saved as ") + file).toStdString());
-    return true;
 }
 
 void ShowPrintPreview(MainScreenState& s, Ui& ui, QWidget* parent)

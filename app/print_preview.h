@@ -30,13 +30,11 @@ public:
     PrintPreviewWindow(PrintRecording pages, Ui& ui, const QString& name, QWidget* parent);
     ~PrintPreviewWindow() override;
 
-    // The pages as a PDF file; false (after telling the user) when it could not be
-    // written.
-    bool SavePdf(const QString& file);
-
 private:
     void Print();
     void AskAndSavePdf();
+    // The pages as a PDF file; the user is told when it could not be written.
+    void SavePdf(const QString& file);
     void Zoom(double factor);
 
     PrintRecording m_pages;

@@ -11,9 +11,16 @@ QString AskSaveName(QWidget* parent, const QString& title, QStandardPaths::Stand
     QString folder = QStandardPaths::writableLocation(place);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    QString file =
-        QFileDialog::getSaveFileName(parent, title, QDir(folder).filePath(name + suffix), filter);
-    if (!file.isEmpty() && !file.endsWith(suffix, Qt::CaseInsensitive))
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added by the dialog itself, so that a name typed without it that is taken
+    // already is asked about before it is written over.
+    dialog.setDefaultSuffix(suffix.mid(1));
+    dialog.selectFile(name + suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString file = dialog.selectedFiles().front();
+    if (!file.endsWith(suffix, Qt::CaseInsensitive))
         file += suffix;
     return file;
 }

@@ -16,7 +16,6 @@
 #include "app/qt_ui.h"
 #include "app/session_end.h"
 #include "app/splash.h"
-#include "app/toolbar_icons.h"
 #include "app/window_call.h"
 #include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"
@@ -141,18 +140,23 @@ template <typename Window, typename... Arguments> QString Open(Arguments&&... ar
 }
 
 // The modal window `open` shows, given `keys`, looked at and answered with Enter, with the
-// pointer it shows over a busy window.
+// pointer it shows over a busy window; a question it asks then is answered Yes.
 QString Modal(const std::function<void()>& open, const QKeySequence& keys = {})
 {
     QtUi busy;
     busy.SetBusyPointer(true);
     QString seen = "not shown";
-    QTimer looker;
+    QDialog* first = nullptr;
+    QTimer looker; // pressing keys later, so that it looks again while a key's answer is open
     QObject::connect(&looker, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            looker.stop(), QTest::keySequence(dialog->focusWidget(), keys), seen = Look(dialog);
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (box && box != first && first && box->button(QMessageBox::Yes))
+            seen += "asked " + box->text() + '\n', box->button(QMessageBox::Yes)->click();
+        else if (dialog && !first) {
+            QTest::keySequence((first = dialog)->focusWidget(), keys), seen = Look(dialog);
             QDebug(&seen) << "pointer" << QApplication::overrideCursor()->shape();
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            QTimer::singleShot(0, dialog, [dialog] { QTest::keyClick(dialog, Qt::Key_Return); });
         }
     });
     looker.start(0);
@@ -217,7 +221,11 @@ QString Preview(Workspace& w)
     PrintRecording pages;
     for (int line = 1; line <= 90; ++line)
         pages.Line(QStringLiteral("Line %1").arg(line));
-    return Open<PrintPreviewWindow>(std::move(pages), w.ui, "My Pantrix", nullptr);
+    PrintPreviewWindow window(std::move(pages), w.ui, "My Pantrix", nullptr);
+    window.show();
+    for (const char* button : {"ZoomIn", "ZoomIn", "ZoomOut"}) // to five fourths of the width
+        window.findChild<QPushButton*>(button)->click();
+    return Shown(window);
 }
 
 const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
@@ -411,20 +419,6 @@ private slots:
                           name + ".dump");
     }
 
-    void theToolbarIconsForDenseScreens()
-    {
-        const QStringList icons = {"NewCat",    "NewItem", "Special", "Open",    "Clear", "Print",
-                                   "ClipBoard", "Help",    "Web",     "Recipes", "Items"};
-        QImage strip(QSize(24 * icons.size(), 24) * 2, QImage::Format_ARGB32); // 1x: as painted
-        strip.setDevicePixelRatio(2);
-        strip.fill(Qt::transparent);
-        QPainter painter(&strip);
-        for (qsizetype i = 0; i < icons.size(); ++i)
-            painter.drawPixmap(24 * i, 0, ToolbarIcon(icons[i]).pixmap(QSize(24, 24), 2));
-        painter.end();
-        CompareWithPicture(strip, "toolbar-2x.png");
-    }
-
     // The help viewer at a page's anchor, at the contents and home again, its text larger,
     // smaller and closed by its keys, and the pages: plain ASCII, shared style, whole links.
     void theHelpViewerAndItsPages()
@@ -471,7 +465,7 @@ private slots:
     {
         Workspace w;
         LoadSettings(w.s, w.ui);
-        QImage(kData + "toolbar-2x.png").save(QString::fromStdString(w.folder.File("t.bmp")));
+        QImage(kData + "qr-codes.png").save(QString::fromStdString(w.folder.File("t.bmp")));
         ConfigForm form(w.s, w.ui, nullptr);
         form.show();
         const auto push = [](QWidget& on, const QString& names) {
@@ -523,7 +517,9 @@ private slots:
         texts.sort();
         FakeUi ui; // the save dialog opens in the home folder, where "qr" is typed
         QrWindow window(codes, "list", ui, nullptr);
-        Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, R"});
+        Write("qr.png", "old"); // asked about, though typed without ".png"
+        QVERIFY(Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, R"})
+                    .contains("asked qr.png already exists."));
         QCOMPARE(ui.StatusNotes,
                  std::vector<std::string>{"Saved as " + Path("qr.png").toStdString()});
         CompareWithPicture(QImage(Path("qr.png")), "qr-codes.png");
@@ -802,8 +798,10 @@ private slots:
 
             answer();
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
-            QVERIFY(preview.SavePdf(folder.filePath("preview.pdf")));
-            const QStringList previewed = PdfPages(folder.filePath("preview.pdf"));
+            const QString name = view == View::Recipes ? "r" : "l"; // typed in the save dialog
+            Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); },
+                  {"Ctrl+A, " + name});
+            const QStringList previewed = PdfPages(Path(name + ".pdf"));
             QList<qsizetype> lines; // on each page, as many as the paper holds
             for (const QString& page : printed)
                 lines << page.count('\n');
