@@ -79,7 +79,6 @@ PrintPreviewWindow::PrintPreviewWindow(PrintRecording pages, Ui& ui, const QStri
     : QDialog(parent), m_pages(std::move(pages)), m_ui(ui), m_name(name)
 {
     setWindowTitle(QStringLiteral("Print Preview"));
-    setAccessibleName(windowTitle());
     m_printer.setDocName(QStringLiteral("Pantrix!"));
     m_view = new QPrintPreviewWidget(&m_printer, this);
     // The pages are drawn in a view inside the preview; a screen reader meets that.
@@ -137,7 +136,6 @@ void PrintPreviewWindow::Print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_printer.docName());
     QPrintDialog dialog(&printer, this);
-    dialog.setAccessibleName(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!m_pages.WriteTo(printer)) {

@@ -99,7 +99,6 @@ QrWindow::QrWindow(const std::vector<std::string>& texts, const QString& name, U
     : QDialog(parent), m_ui(ui), m_name(name)
 {
     setWindowTitle(QStringLiteral("List as QR Code"));
-    setAccessibleName(windowTitle());
     const int count = static_cast<int>(texts.size());
     auto* hint = new QLabel(
         count == 1 ? QStringLiteral("Point a phone's camera at the code to take the list along.")

@@ -190,7 +190,6 @@ std::string QtUi::InputBox(const std::string& prompt, const std::string& title,
 {
     QInputDialog dialog(m_parent);
     dialog.setWindowTitle(FromSeam(title));
-    dialog.setAccessibleName(FromSeam(title));
     dialog.setLabelText(DisplayText(prompt));
     dialog.setTextValue(FromSeam(defaultText));
     auto* edit = dialog.findChild<QLineEdit*>();
@@ -220,7 +219,6 @@ std::optional<ChosenFile> QtUi::FileDialog(const FileDialogRequest& request, boo
         folder = folder.parent_path();
     QFileDialog dialog(m_parent, FromSeam(request.Title), QFile::decodeName(folder.c_str()),
                        FilterText(request.Filters));
-    dialog.setAccessibleName(FromSeam(request.Title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A name that does not exist yet may be typed; the command decides what it means.
     dialog.setFileMode(QFileDialog::AnyFile);
