@@ -83,8 +83,9 @@ void DumpWidget(QWidget* w, const QList<QWidget*>& round, QString indent, QStrin
 {
     if (!w->objectName().startsWith(QLatin1String("qt_"))) {
         QString line = indent + w->metaObject()->className() + ' ' + w->objectName() + ' ';
-        for (const char* property : {"windowTitle", "title", "text", "plainText", "source", "value",
-                                     "toolTip", "maxLength", "checked", "default", "alignment"})
+        for (const char* property :
+             {"windowTitle", "title", "text", "plainText", "source", "value", "toolTip",
+              "maxLength", "checked", "default", "autoDefault", "movable", "alignment"})
             if (const QString shown = w->property(property).toString();
                 !shown.isEmpty() && shown != "false")
                 QDebug(&line) << property << shown;
