@@ -652,8 +652,9 @@ private slots:
                             .arg(box->standardButtons())
                             .arg(box->standardButton(box->defaultButton())),
                     box->button(press)->click();
-            else if (dialog)
-                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+            else if (dialog) // the file to open is not taken after all
+                QTest::keyClick(dialog->focusWidget(),
+                                dialog->windowTitle() == "Open" ? Qt::Key_Escape : Qt::Key_Return);
         });
         looker.start(10);
         const QString data = QFile::decodeName(folder.Path().c_str());
@@ -664,7 +665,7 @@ private slots:
         const auto opened = ui.FileOpenDialog({"Open", {{"Lists", "*.pxl"}}, folder.Path(), "Ćma"});
         QCOMPARE(saved->FullPath, folder.File("Łódź.htm"));
         QCOMPARE(saved->FileName, "Łódź.htm");
-        QCOMPARE(opened->FullPath, folder.File("Ćma"));
+        QCOMPARE(opened, std::nullopt);
         QCOMPARE(ui.ColourDialog(0x563412), 0x563412);
         const auto font = ui.FontDialog({"DejaVu Serif", 14});
         QCOMPARE(QString::fromStdString(font->Face) + ' ' + QString::number(font->Points),
@@ -799,10 +800,8 @@ private slots:
 
             answer();
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
-            const QString name = view == View::Recipes ? "r" : "l"; // typed in the save dialog
-            Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); },
-                  {"Ctrl+A, " + name});
-            const QStringList previewed = PdfPages(Path(name + ".pdf"));
+            Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); }, {"Ctrl+A, P"});
+            const QStringList previewed = PdfPages(Path("p.pdf")); // the second over the first
             QList<qsizetype> lines; // on each page, as many as the paper holds
             for (const QString& page : printed)
                 lines << page.count('\n');
