@@ -43,7 +43,6 @@ void TellReplaced(QWidget* box, const QString& characters)
             .arg(characters),
         QMessageBox::Ok, box->window());
     message->setObjectName(QStringLiteral("CharactersReplaced"));
-    message->setAccessibleName(message->windowTitle());
     message->setAttribute(Qt::WA_DeleteOnClose);
     message->open();
 }
