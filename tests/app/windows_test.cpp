@@ -516,15 +516,16 @@ private slots:
         for (const std::string& text : codes)
             texts << QString::fromStdString(text);
         texts.sort();
-        FakeUi ui; // the save dialog opens in the home folder, where "qr" is typed
+        FakeUi ui; // the save dialog opens in the home folder, where "q.r" is typed
         QrWindow window(codes, "list", ui, nullptr);
-        Write("qr.png", "old"); // asked about, though typed without ".png"
-        QVERIFY(Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, R"})
-                    .contains("asked qr.png already exists."));
+        Write("q.r.png", "old"); // asked about, though typed without ".png"
+        QVERIFY(
+            Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, ., R"})
+                .contains("asked q.r.png already exists."));
         QCOMPARE(ui.StatusNotes,
-                 std::vector<std::string>{"Saved as " + Path("qr.png").toStdString()});
-        CompareWithPicture(QImage(Path("qr.png")), "qr-codes.png");
-        QCOMPARE(Decoded(Path("qr.png")), texts);
+                 std::vector<std::string>{"Saved as " + Path("q.r.png").toStdString()});
+        CompareWithPicture(QImage(Path("q.r.png")), "qr-codes.png");
+        QCOMPARE(Decoded(Path("q.r.png")), texts);
     }
 
     void theProgramOnADesktop()
