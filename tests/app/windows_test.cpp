@@ -292,15 +292,21 @@ void CompareWithPicture(QImage actual, const QString& name)
              qPrintable(name));
 }
 
+// What a program from `package` reads back from a file the program wrote.
+QString Output(const QString& program, const QStringList& arguments, const char* package)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("%s (%s) reads the file back", qPrintable(program), package);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // Every code in the picture, in any order, as zbar's zbarimg reads them.
 QStringList Decoded(const QString& png)
 {
-    QProcess zbarimg;
-    zbarimg.start("zbarimg", {"--xml", "-q", png});
-    if (!zbarimg.waitForFinished(60000))
-        qFatal("zbarimg (zbar-tools) reads the codes back");
     QStringList texts;
-    QXmlStreamReader xml(zbarimg.readAllStandardOutput());
+    QXmlStreamReader xml(Output("zbarimg", {"--xml", "-q", png}, "zbar-tools"));
     while (!xml.atEnd())
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("data"))
             texts << (xml.attributes().value("format") == QLatin1String("base64")
@@ -313,11 +319,7 @@ QStringList Decoded(const QString& png)
 
 QStringList PdfPages(const QString& file)
 {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", file, "-"});
-    if (!pdftotext.waitForFinished(30000))
-        qFatal("pdftotext (poppler-utils) reads the pages back");
-    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    QStringList pages = Output("pdftotext", {"-layout", file, "-"}, "poppler-utils").split('\f');
     pages.removeLast(); // after the last page's form feed
     return pages;
 }
@@ -760,9 +762,9 @@ private slots:
         QVERIFY(!CallRunningWindow(Path("config").toStdString())); // no Pantrix there
     }
 
-    // The list on pages of its own and a recipe followed by the list, in large
-    // print: the preview's PDF holds the pages the printer got, job after job, and
-    // the status bar names where the last job went.
+    // The list on pages of its own and a recipe followed by the list, in large bold
+    // print: the preview's PDF holds the pages and font the printer got, job after
+    // job, and the status bar names where the last job went.
     void thePreviewShowsAndSavesThePagesAPrintGives()
     {
         for (const View view : {View::Items, View::Recipes}) {
@@ -775,7 +777,7 @@ private slots:
                 w.s.Recipes.EditorText += "Stir the soup gently for a long while, then taste it "
                                           "and stir again. Step " +
                                           std::to_string(i) + "\r\n";
-            w.s.Options.LargePrint = view == View::Recipes;
+            w.s.Options.LargePrint = w.s.Options.BoldFonts = view == View::Recipes;
             w.s.CurrentView = view;
             w.ui.SetToday({2026, 12, 7});
             const auto answer = [&] {
@@ -810,6 +812,9 @@ private slots:
                                                    : QList<qsizetype>{62, 13}));
             QCOMPARE(printed.back().trimmed().split('\n').back(), "* Crème 69");
             QCOMPARE(previewed, printed);
+            for (const QString& pdf : {folder.filePath("job-1.pdf"), Path("p.pdf")})
+                QVERIFY(Output("pdffonts", {pdf}, "poppler-utils")
+                            .contains(view == View::Recipes ? "Mono-Bold " : "Mono "));
         }
     }
 
