@@ -66,7 +66,7 @@ QMessageBox::StandardButton QtButton(MessageAnswer answer)
     return QMessageBox::Ok;
 }
 
-MessageAnswer AnswerOf(int button, MessageButtons buttons)
+MessageAnswer AnswerOf(int button)
 {
     switch (button) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -75,8 +75,10 @@ MessageAnswer AnswerOf(int button, MessageButtons buttons)
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     default: break;
     }
-    // Closed without a button: the way out that changes nothing.
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    // Closed without a button, as by the session's end: the answer that changes
+    // nothing, which for a Yes or No question is neither, since No may throw away
+    // what the question offered.
+    return MessageAnswer::Cancel;
 }
 
 // The program keeps CR LF line breaks in its texts.
@@ -179,7 +181,7 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
     if (!m_parent || !m_parent->isVisible())
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     const NormalPointerWhileAsking pointer;
-    return AnswerOf(box.exec(), message.Buttons);
+    return AnswerOf(box.exec());
 }
 
 // A box for the code page takes only characters of one byte each, so the box's

@@ -200,10 +200,14 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     // files in place leaves: it is finished without asking again.
     if (c.Missing.empty() && i.Missing.empty())
         return RemoveNewFiles(folder, Status::Ok());
-    const bool merge = mode == MergeMode::Import || WrittenByImport(folder) ||
-                       ui.ShowMessage(kUpgradeQuestion) == MessageAnswer::Yes;
-    return merge ? PutInPlace(folder, Catalogue{c.Present + c.Missing, i.Present + i.Missing})
-                 : DropNewFiles(folder);
+    const MessageAnswer answer = mode == MergeMode::Import || WrittenByImport(folder)
+                                     ? MessageAnswer::Yes
+                                     : ui.ShowMessage(kUpgradeQuestion);
+    if (answer == MessageAnswer::Cancel) // not answered, as when the session ends: asked again
+        return Status::Ok();
+    return answer == MessageAnswer::Yes
+               ? PutInPlace(folder, Catalogue{c.Present + c.Missing, i.Present + i.Missing})
+               : DropNewFiles(folder);
 }
 
 void MergeNewCatalogue(const fs::path& dataFolder, Ui& ui, MergeMode mode)

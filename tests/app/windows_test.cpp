@@ -623,6 +623,7 @@ private slots:
         QCOMPARE(asked, QStringList(duringStartUp ? "Upgrade Installation" : "Confirm"));
         QCOMPARE(folder.Read("My Pantrix.pxl"),
                  std::string(duringStartUp ? "Soap\r\n" : "Soap\r\nCandles\r\n"));
+        QCOMPARE(folder.Exists("category.new"), duringStartUp); // asked again at the next start
     }
 
     // Each dialog as the program asks it, answered as the test says: the file dialogs in the
