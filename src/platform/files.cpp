@@ -115,12 +115,12 @@ fs::path FolderOf(const fs::path& file)
 }
 
 // A file the user made read-only keeps its content: the rename that replaces a
-// file would otherwise pass over its mode. A missing file is writable.
+// file would otherwise pass over its mode. A missing file is writable. Asked
+// without opening the file, which for a named pipe would wait for a reader.
 int Unwritable(const fs::path& file)
 {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd >= 0)
-        return ::close(fd), 0;
+    if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0)
+        return 0;
     return errno == EACCES || errno == EPERM || errno == EROFS ? errno : 0;
 }
 
