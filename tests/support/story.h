@@ -128,9 +128,7 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
          {"folder", Quiet([&w](auto name) { fs::create_directories(w.folder.File(name)); })},
          {"read", [&w](auto name) { return OneLine(w.folder.Read(name)) + "\n"; }},
          {"remove", Quiet([&w](auto name) { fs::remove_all(w.folder.File(name)); })},
-         {"pipe", Quiet([&w](auto name) { // in the file's place, with no reader
-              fs::remove(w.folder.File(name)), ::mkfifo(w.folder.File(name).c_str(), 0600);
-          })},
+         {"pipe", Quiet([&w](auto name) { ::mkfifo(w.folder.File(name).c_str(), 0600); })},
          {"empty-folder", Quiet([&w](auto) {
               for (const auto& file : fs::directory_iterator(w.folder.Path()))
                   fs::remove_all(file);
