@@ -67,14 +67,21 @@ bool WriteAll(int fd, std::string_view content)
     return true;
 }
 
+// A folder, a pipe or a device is no file of the program's: a pipe could wait
+// for a writer, a device never end. The error told for it, or 0 for a file.
+int NotAFile(const struct stat& info)
+{
+    return S_ISREG(info.st_mode) ? 0 : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+}
+
 Result<std::string> ReadOpenFile(int fd, const fs::path& file)
 {
     std::string content;
     struct stat info
     {
     };
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
-        return Failed(file, "read", EISDIR);
+    if (::fstat(fd, &info) == 0 && NotAFile(info))
+        return Failed(file, "read", NotAFile(info));
     if (info.st_size > 0)
         content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -236,7 +243,7 @@ std::string DescribeError(const fs::path& file, std::string_view action, int err
 
 Result<std::string> ReadWholeFile(const fs::path& file)
 {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!fd.valid())
         return errno == ENOENT ? Result<std::string>(std::string()) : Failed(file, "read", errno);
     return ReadOpenFile(fd.get(), file);
@@ -244,7 +251,7 @@ Result<std::string> ReadWholeFile(const fs::path& file)
 
 Result<std::string> ReadOrCreateFile(const fs::path& file)
 {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.valid())
         return ReadOpenFile(fd.get(), file);
     if (errno != ENOENT)
@@ -257,9 +264,15 @@ Result<std::string> ReadOrCreateFile(const fs::path& file)
 
 Status CreateIfMissing(const fs::path& file)
 {
-    FileDescriptor fd(System().Open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    struct stat info
+    {
+    };
+    if (::stat(file.c_str(), &info) == 0 && NotAFile(info))
+        return Failed(file, "read", NotAFile(info));
+    FileDescriptor fd(
+        System().Open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644));
     if (!fd.valid())
-        return Failed(file, errno == EISDIR ? "read" : "create", errno);
+        return Failed(file, "create", errno);
     return Status::Ok();
 }
 
@@ -270,8 +283,8 @@ Result<std::uintmax_t> FileLength(const fs::path& file)
     };
     if (::stat(file.c_str(), &info) != 0)
         return errno == ENOENT ? Result<std::uintmax_t>(0) : Failed(file, "examine", errno);
-    if (S_ISDIR(info.st_mode))
-        return Failed(file, "read", EISDIR);
+    if (NotAFile(info))
+        return Failed(file, "read", NotAFile(info));
     return static_cast<std::uintmax_t>(info.st_size);
 }
 
