@@ -231,7 +231,7 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
     const SavePath& path = GetParam();
     const auto [before, after, calls] = RunWithoutFaults(path, Fault::NoSpace);
     const std::size_t crashPoints = std::get<2>(RunWithoutFaults(path, Fault::Crash));
-    std::string told; // what each input/output error from then on said, word for word
+    std::string told; // what each input/output error, once or from then on, said word for word
     // Each of the first four faults at each call, once and from then on; then each crash point.
     for (std::size_t run = 0; run < 8 * calls + crashPoints; ++run) {
         const bool crash = run >= 8 * calls, persistent = run % 8 >= 4;
@@ -258,8 +258,8 @@ TEST_P(SavePaths, EveryFailureCrashOrRefusingFolderLeavesEachFileOldOrNewAndIsTo
             // Nor is what was told as not changed taken in at the next start.
             EXPECT_FALSE(Told(w.ui, "not changed") && w.folder.Exists("category.new"));
             EXPECT_TRUE(TwinsIn(w.folder.Path()) == 0 || faulty.RemovalRefused() || deferred);
-            if (persistent && fault == Fault::InputOutput)
-                told += "call " + std::to_string(call) + ":\n" +
+            if (fault == Fault::InputOutput)
+                told += "call " + std::to_string(call) + (persistent ? " on" : " once") + ":\n" +
                         TakeTranscript(w.ui, w.folder.Path());
         }
         EXPECT_EQ(StartAgain(w.folder), 0u) << "a question at the next start";
