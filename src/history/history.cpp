@@ -173,10 +173,10 @@ bool CreatedOnTheWay(const fs::path& file, const std::optional<std::string>& bef
     return !touched.contains(ingredients);
 }
 
-// What a file holds now, and whether it could be read.
+// What a file holds now, or why it could not be read.
 struct Present
 {
-    bool Read = true;
+    Status Read = Status::Ok();
     std::optional<std::string> Bytes;
 };
 
@@ -184,11 +184,13 @@ Present ReadPresent(const fs::path& file)
 {
     std::error_code error;
     if (!fs::exists(file, error))
-        return {!error, std::nullopt};
+        return {error ? Status::Failure(DescribeError(file, "read", error.value()), error.value())
+                      : Status::Ok(),
+                std::nullopt};
     auto bytes = ReadWholeFile(file);
     if (!bytes)
-        return {false, std::nullopt};
-    return {true, std::move(bytes.value())};
+        return {bytes.status(), std::nullopt};
+    return {Status::Ok(), std::move(bytes.value())};
 }
 
 bool StillHolds(const FileChange& change, const std::optional<std::string>& current,
@@ -408,7 +410,7 @@ bool History::Move(MainScreenState& s, Ui& ui, Direction direction)
     for (FileChange& change : step.Files) {
         Present now = ReadPresent(change.File);
         if (!now.Read) {
-            ShowFailure(ui, Status::Failure(DescribeError(change.File, "read", errno), errno));
+            ShowFailure(ui, now.Read);
             return false;
         }
         if (!StillHolds(change, now.Bytes, direction, s)) {
