@@ -44,6 +44,7 @@ TEST(Find, FindsLineItemsAndRecipesWithoutRegardToCaseAndAccents)
         {"  CR\xC3\x88ME FRAICHE ", kFirstHits, "Cr\xC3\xA8me fra\xC3\xAE" "che @ Dairy|"},
         {"nicoise", kFirstHits, "Salad Ni\xC3\xA7oise @ Recipe|"},
         {"aceinouyszæðþœ", kFirstHits, "ÀÇÈÌÑÒÙÝŠŽÆÐÞŒ @ Produce|"}, // a letter of each accent
+        {"x", kFirstHits, ""},      // no accented letter is taken for another
         {"salami", kFirstHits, ""}, // its category is gone, as in the lists
         {"", kFirstHits, ""},
     };
