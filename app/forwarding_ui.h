@@ -41,7 +41,6 @@ public:
     Status PrintEmptyLine() override { return m_to.PrintEmptyLine(); }
     Status EndPrintJob() override { return m_to.EndPrintJob(); }
 
-    void ClipboardClear() override { m_to.ClipboardClear(); }
     void ClipboardSetText(const std::string& text) override { m_to.ClipboardSetText(text); }
 
     std::optional<std::filesystem::path>

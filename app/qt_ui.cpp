@@ -334,11 +334,6 @@ Status QtUi::EndPrintJob()
     return Status::Ok();
 }
 
-void QtUi::ClipboardClear()
-{
-    QGuiApplication::clipboard()->clear();
-}
-
 void QtUi::ClipboardSetText(const std::string& text)
 {
     QGuiApplication::clipboard()->setText(FromSeam(text));

@@ -41,7 +41,6 @@ public:
     Status PrintEmptyLine() override;
     Status EndPrintJob() override;
 
-    void ClipboardClear() override;
     void ClipboardSetText(const std::string& text) override;
 
     std::optional<std::filesystem::path>

@@ -136,7 +136,6 @@ void CopyListToClipboard(MainScreenState& s, Ui& ui)
     if (!ConfirmClipboardCopy(ui, s.List.Name, "Copy list to clipboard"))
         return;
     const std::string text = LayoutText(s.List.Name, ui.Today(), s.List.Entries, ChosenColumns(s));
-    ui.ClipboardClear();
     ui.ClipboardSetText(text);
     s.List.Current.reset();
 }

@@ -73,7 +73,6 @@ void CopyRecipeNotesToClipboard(MainScreenState& s, Ui& ui)
         ReadOrCreateFile(fs::path(s.Recipes.CurrentBase.native() + ".txt"));
     if (!text)
         return ShowFailure(ui, text.status());
-    ui.ClipboardClear();
     ui.ClipboardSetText(ToUtf8(text.value()));
 }
 

@@ -124,8 +124,7 @@ public:
     virtual Status PrintEmptyLine() = 0;
     virtual Status EndPrintJob() = 0;
 
-    // The desktop clipboard, plain text.
-    virtual void ClipboardClear() = 0;
+    // The desktop clipboard, plain text: what is set replaces all it held.
     virtual void ClipboardSetText(const std::string& text) = 0;
 
     // The program the desktop opens a document with, if any: its desktop entry,

@@ -109,7 +109,6 @@ public:
     Status PrintLine(const std::string& line) override;
     Status PrintEmptyLine() override { return PrintLine(""); }
     Status EndPrintJob() override { return JobEnds.push_back(Printed.size()), Status::Ok(); }
-    void ClipboardClear() override { Clipboard.reset(); }
     void ClipboardSetText(const std::string& text) override { Clipboard = text; }
     std::optional<std::filesystem::path>
     FindProgramFor(const std::filesystem::path& document) override;
