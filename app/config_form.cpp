@@ -65,7 +65,6 @@ ConfigForm::ConfigForm(MainScreenState& state, Ui& ui, QWidget* parent)
 {
     setObjectName(QStringLiteral("ConfigForm"));
     setWindowTitle(QStringLiteral("Pantrix! - Web Page Style Settings"));
-    setModal(true);
     // Of a fixed size, so there is nothing to maximize; it may still be minimized.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

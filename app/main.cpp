@@ -31,21 +31,15 @@ struct Arguments
 };
 
 // The parser checks the line, but the folder is taken from the raw arguments: Qt
-// would replace bytes that are not UTF-8 and name another folder.
+// would replace bytes that are not UTF-8 and name another folder. Pantrix answers
+// --help itself before Qt starts, so the options need no descriptions here.
 Arguments ParseArguments(const QApplication& app, const std::optional<std::string>& dataFolder)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Pantrix! shopping lists and recipes"));
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the data files in DIR."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption printFile(
-        QStringLiteral("print-to-pdf"),
-        QStringLiteral("Print into PDF files named FILE instead of on the printer; %1 in the name "
-                       "becomes the number of the print job."),
-        QStringLiteral("FILE"));
-    parser.addOption(dataDir);
-    parser.addOption(printFile);
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption printFile(QStringLiteral("print-to-pdf"), QString(),
+                                       QStringLiteral("FILE"));
+    parser.addOptions({dataDir, printFile});
     parser.process(app);
     if (dataFolder && dataFolder->empty()) {
         std::fputs("pantrix: --data-dir needs the name of a folder.\n", stderr);
