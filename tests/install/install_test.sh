@@ -42,6 +42,19 @@ grep -qx 'Icon=pantrix' "$entry" || fail "the desktop entry names another icon"
 grep -q "<release version=\"$version\"" "$metainfo" ||
     fail "the metadata does not list release $version"
 
+# Started again, the program stays until it is told to stop; a start beside it
+# ends at once, having brought the running one's window to the front.
+again_and_once_more() {
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 &
+    pid=$!
+    sleep 3 # past the splash
+    kill -0 "$pid" 2>/dev/null || fail "the installed pantrix ended unasked"
+    QT_QPA_PLATFORM=offscreen timeout 30 "$prefix/bin/pantrix" --data-dir "$data" >/dev/null 2>&1 ||
+        fail "a second pantrix on the same folder ended with status $?"
+    kill -TERM "$pid" && wait "$pid" || fail "the installed pantrix ended with status $? on SIGTERM"
+    pid=
+}
+
 # A first start copies the help pages, graphics and link image and delivers the
 # starter catalogue, all from ../share/pantrix beside the installed program, even
 # after a delivery killed between its renames. Told to stop while it is still
@@ -59,7 +72,8 @@ for _ in $(seq 300); do
                 wait "$pid" || fail "the installed pantrix ended with status $? on SIGTERM"
                 pid=
                 [ -s "$data/px31.cfg" ] || fail "the installed pantrix did not store its settings in $data"
-                echo "installed layout, desktop entry, metadata and first start: all good"
+                again_and_once_more
+                echo "installed layout, desktop entry, metadata, first start and starts again: all good"
                 exit 0
             fi
             sleep 0.1
