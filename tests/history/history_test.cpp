@@ -142,12 +142,11 @@ TEST(History, AFileUnreadableOrChangedByAnotherProgramIsNotWrittenOver)
 {
     Steps t;
     t.history.Record(t.s, t.ui, StepKind::DeleteItem, [&] { Yes(t), DeleteItem(t.s, t.ui); });
-    fs::remove(t.folder.File("std_item.lst"));
-    fs::create_directory(t.folder.File("std_item.lst")); // unreadable: told, the steps kept
-    t.ui.Messages.clear();
-    EXPECT_FALSE(t.history.Undo(t.s, t.ui));
-    EXPECT_EQ(t.ui.Messages.at(0).Text,
-              "Could not read \"" + ShownPath(t.folder.File("std_item.lst")) + "\": Is a directory");
+    fs::remove(t.folder.File("std_item.lst")), fs::create_directory(t.folder.File("std_item.lst"));
+    EXPECT_FALSE(t.history.Undo(t.s, t.ui)); // unreadable: told, and the step is kept
+    EXPECT_EQ(t.ui.Messages.back().Text, "Could not read \"" +
+                                             ShownPath(t.folder.File("std_item.lst")) +
+                                             "\": Is a directory");
     fs::remove(t.folder.File("std_item.lst"));
     const std::string theirs = Items({{"Produce", "Kale"}, {"Produce", "Leeks"}});
     t.folder.Write("std_item.lst", theirs);
