@@ -134,7 +134,6 @@ TEST_P(Web, Story)
           {"hex", shown([&](auto colour) { return ColorToHex(std::stoll(colour)); })},
           {"html", shown([&](auto text) { return OneLine(TextToHtml(text)); })},
           {"rows", shown([&](auto lines) { return IngredientRows(lines); })},
-          {"page-name", shown([&](auto recipe) { return PageName(recipe); })},
           {"link-row", shown([&](auto recipe) { return OneLine(LinkRow(recipe)); })},
           {"graphic-name", shown([&](auto path) { return GraphicName(path); })},
           {"recipe-page", shown([&](auto) { return RecipePage(s.Settings, "R", "   ", ""); })}});
