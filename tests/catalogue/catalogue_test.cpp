@@ -1,6 +1,5 @@
 // The catalogue's lists, commands, import and export, maintenance and merges, as stories
 // under tests/data/catalogue whose steps show what was told, the lists and the files.
-#include "catalogue/catalogue_files.h"
 #include "catalogue/catalogue_records.h"
 #include "catalogue/catalogue_view.h"
 #include "catalogue/category_commands.h"

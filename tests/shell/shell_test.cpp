@@ -17,7 +17,6 @@
 #include "support/transcript.h"
 
 #include <cstdlib>
-#include <sys/stat.h>
 
 namespace pantrix {
 namespace {
@@ -142,7 +141,6 @@ TEST_P(Shell, Story)
         {"page", Shown([&](auto page) { RunBrowser(s, ui, fs::path(page)); })},
         {"looked-up",
          [&](auto) { return OneLine(ui.LookedUp.back().value_or("(missing)")) + "\n"; }},
-        {"pipe", Quiet([&](auto name) { ::mkfifo(folder.File(name).c_str(), 0600); })},
         {"link", Quiet([&](auto a) {
              fs::create_symlink(folder.File(Fields(a)[1]), folder.File(Fields(a)[0]));
          })},

@@ -7,7 +7,6 @@
 
 namespace pantrix::testing {
 
-namespace fs = std::filesystem;
 namespace {
 
 std::string Shown(const Message& m)
