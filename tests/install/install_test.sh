@@ -55,6 +55,17 @@ again_and_once_more() {
     pid=
 }
 
+# A line the program cannot take ends it at once, before it touches any folder.
+wrong_lines() {
+    local told status
+    for line in "--data-dir=|2|pantrix: --data-dir needs the name of a folder." \
+        "--data-dur|1|pantrix: Unknown option 'data-dur'."; do
+        told=$(QT_QPA_PLATFORM=offscreen timeout 30 "$prefix/bin/pantrix" "${line%%|*}" 2>&1 >/dev/null |
+            grep -v '^QStandardPaths:') && status=0 || status=$?
+        [ "$status|$told" = "${line#*|}" ] || fail "pantrix ${line%%|*} ended with $status: $told"
+    done
+}
+
 # A first start copies the help pages, graphics and link image and delivers the
 # starter catalogue, all from ../share/pantrix beside the installed program, even
 # after a delivery killed between its renames. Told to stop while it is still
@@ -73,6 +84,7 @@ for _ in $(seq 300); do
                 pid=
                 [ -s "$data/px31.cfg" ] || fail "the installed pantrix did not store its settings in $data"
                 again_and_once_more
+                wrong_lines
                 echo "installed layout, desktop entry, metadata, first start and starts again: all good"
                 exit 0
             fi
