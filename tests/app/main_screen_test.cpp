@@ -181,6 +181,9 @@ struct Window
             if (!seen.contains(part))
                 told += part + "\n";
         seen = parts;
+        // A background save the step called for, put off for the next step to call anew.
+        for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
+            told += timer->isActive() ? timer->objectName() + " due\n" : "", timer->stop();
         told += QString::fromStdString(TakeTranscript(ui, folder.Path())) + "flags " +
                 QString::fromStdString(folder.Read("px31.cfg").substr(150, 5)) + "\n";
     }
