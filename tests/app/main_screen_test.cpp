@@ -121,9 +121,9 @@ struct Window
         QObject::connect(window.windowHandle(), &QWindow::heightChanged, &window,
                          [this](int height) { shown.setHeight(height); });
     }
-    // The step, then one line for each named command and part of the window that
-    // changed, with what a screen reader hears of it; for what was picked; for
-    // each file but the settings, whose option flags end the step.
+    // The step, then one line for each named command and part of the window that changed,
+    // with what a screen reader hears of it; for what was picked; for each file but the
+    // settings; for each background save called for (then put off), and the option flags.
     void Step(const QString& step)
     {
         told += "== " + step + "\n";
@@ -181,7 +181,6 @@ struct Window
             if (!seen.contains(part))
                 told += part + "\n";
         seen = parts;
-        // A background save the step called for, put off for the next step to call anew.
         for (QTimer* timer : window.findChildren<QTimer*>(QRegularExpression("SaveTimer$")))
             told += timer->isActive() ? timer->objectName() + " due\n" : "", timer->stop();
         told += QString::fromStdString(TakeTranscript(ui, folder.Path())) + "flags " +

@@ -26,6 +26,7 @@ TestFolder::~TestFolder()
 
 void TestFolder::Write(std::string_view name, std::string_view bytes) const
 {
+    fs::create_directories(File(name).parent_path());
     if (!(std::ofstream(File(name), std::ios::binary) << bytes))
         FailTest("could not write " + std::string(name));
 }

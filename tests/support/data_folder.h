@@ -1,5 +1,5 @@
-// A fresh data folder per test, with helpers to lay down and read back files as
-// bytes, and to build record files from names.
+// A fresh data folder per test, with helpers to lay down files, folders and all, and
+// read them back as bytes, and to build record files from names.
 #pragma once
 
 #include "state/main_screen_state.h"
