@@ -76,7 +76,6 @@ TEST_P(Catalogue, Story)
          {"list-current", Quiet([&](auto row) { s.List.Current = std::stoul(row); })},
          {"list-current?",
           [&](auto) { return s.List.Current ? "current: one\n" : "current: none\n"; }},
-         {"busy?", [&](auto) { return "busy: " + std::to_string(ui.BusyDepth) + "\n"; }},
          {"merge", Shown([&](auto mode) {
               MergeNewCatalogue(folder.Path(), ui,
                                 mode == "imported" ? MergeMode::Import : MergeMode::StartUp);
