@@ -490,8 +490,8 @@ private slots:
                  "N16777215            640  " + w.s.DataPath + "preview.htm");
         QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
         QEnterEvent enter({}, {}, {});
-        QCoreApplication::sendEvent(form.findChild<QPushButton*>("SaveConfig"), &enter);
-        CompareWithPicture(form.grab().toImage(), "page-style-picked.png"); // Save's help shown
+        QCoreApplication::sendEvent(form.findChild<QPushButton*>("PreviewPage"), &enter);
+        CompareWithPicture(form.grab().toImage(), "page-style-picked.png"); // a help of lines
         {
             FaultyFileSystem full(1, Fault::NoSpace, true);
             push(form, "SaveConfig"); // not written: the window stays for another try
