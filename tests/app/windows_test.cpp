@@ -511,7 +511,7 @@ private slots:
     void theSavedCodesReadBackAsTheList()
     {
         std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", true}};
-        for (int i = 0; i < 150; ++i)
+        for (int i = 0; i < 190; ++i)
             list.push_back(
                 {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
         const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
