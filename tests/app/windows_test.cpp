@@ -760,9 +760,9 @@ private slots:
         QVERIFY(!CallRunningWindow(Path("config").toStdString())); // no Pantrix there
     }
 
-    // The list on pages of its own and a recipe followed by the list, in large bold
-    // print: the preview's PDF holds the pages and font the printer got, job after
-    // job, and the status bar names where the last job went.
+    // The list on pages of its own and a recipe followed by the list, in large bold print: the
+    // preview's PDF holds the pages and font the printer got, job after job (PDF files, though
+    // not named so), and the status bar names where the last job went.
     void thePreviewShowsAndSavesThePagesAPrintGives()
     {
         for (const View view : {View::Items, View::Recipes}) {
@@ -788,16 +788,16 @@ private slots:
             QMainWindow window;
             QtUi printer;
             printer.SetParent(&window);
-            printer.SetPrintFile(folder.filePath("job-%1.pdf"));
+            printer.SetPrintFile(folder.filePath("job-%1"));
             ScriptedQuestions printing(w.ui, printer);
             answer();
             (view == View::Recipes ? PrintRecipe : PrintShoppingList)(w.s, printing);
             QStringList printed;
-            const int jobs = QDir(folder.path()).entryList({"job-*.pdf"}).size();
+            const int jobs = QDir(folder.path()).entryList({"job-*"}).size();
             for (int job = 1; job <= jobs; ++job)
-                printed += PdfPages(folder.filePath(QString("job-%1.pdf").arg(job)));
+                printed += PdfPages(folder.filePath(QString("job-%1").arg(job)));
             QCOMPARE(window.statusBar()->currentMessage(),
-                     "Saved as " + folder.filePath(QString("job-%1.pdf").arg(jobs)));
+                     "Saved as " + folder.filePath(QString("job-%1").arg(jobs)));
 
             answer();
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
@@ -810,7 +810,7 @@ private slots:
                                                    : QList<qsizetype>{62, 13}));
             QCOMPARE(printed.back().trimmed().split('\n').back(), "* Crème 69");
             QCOMPARE(previewed, printed);
-            for (const QString& pdf : {folder.filePath("job-1.pdf"), Path("p.pdf")})
+            for (const QString& pdf : {folder.filePath("job-1"), Path("p.pdf")})
                 QVERIFY(Output("pdffonts", {pdf}, "poppler-utils")
                             .contains(view == View::Recipes ? "Mono-Bold " : "Mono "));
         }
