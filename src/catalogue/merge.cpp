@@ -176,12 +176,12 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
         return newLength.status();
     const bool hasOld = oldLength.value() > 0;
     const bool hasNew = newLength.value() > 0;
-    if (hasOld && !hasNew)
-        return DropNewItems(folder);
+    // An import's categories are the user's even without items under them: they
+    // are merged below, where a delivery without items is dropped.
+    if (!hasNew && mode != MergeMode::Import)
+        return hasOld ? DropNewItems(folder) : Status::Ok();
     if (!hasOld && hasNew)
         return TakeNewFiles(folder);
-    if (!hasOld && !hasNew)
-        return Status::Ok();
     // New items without their categories are what a drop, or a merge after its
     // files were in place, left when it stopped; merged, they could sit under
     // no category.
