@@ -176,8 +176,8 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
         return newLength.status();
     const bool hasOld = oldLength.value() > 0;
     const bool hasNew = newLength.value() > 0;
-    // An import's categories are the user's even without items under them: they
-    // are merged below, where a delivery without items is dropped.
+    // A delivery without items is dropped here; an import's categories are the
+    // user's even without items under them, so they are merged below.
     if (!hasNew && mode != MergeMode::Import)
         return hasOld ? DropNewItems(folder) : Status::Ok();
     if (!hasOld && hasNew)
