@@ -90,7 +90,7 @@ Status TakeItemsWithoutCategories(const fs::path& folder)
 {
     if (Status items = MoveFile(In(folder, kItemNewFile), In(folder, kItemFile)); !items)
         return items;
-    return Status::Failure(DescribeError(In(folder, kCategoryNewFile), "read", ENOENT), ENOENT);
+    return Failed(In(folder, kCategoryNewFile), "read", ENOENT);
 }
 
 Result<Catalogue> NewFiles(const fs::path& folder)

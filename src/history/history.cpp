@@ -184,9 +184,7 @@ Present ReadPresent(const fs::path& file)
 {
     std::error_code error;
     if (!fs::exists(file, error))
-        return {error ? Status::Failure(DescribeError(file, "read", error.value()), error.value())
-                      : Status::Ok(),
-                std::nullopt};
+        return {error ? Failed(file, "read", error.value()) : Status::Ok(), std::nullopt};
     auto bytes = ReadWholeFile(file);
     if (!bytes)
         return {bytes.status(), std::nullopt};

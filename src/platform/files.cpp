@@ -22,12 +22,6 @@ FileSystem& System()
     return CurrentFileSystem();
 }
 
-// A failure naming the file, with the system's error number.
-Status Failed(const fs::path& file, std::string_view action, int number)
-{
-    return Status::Failure(DescribeError(file, action, number), number);
-}
-
 class FileDescriptor
 {
 public:
@@ -239,6 +233,11 @@ std::string DescribeError(const fs::path& file, std::string_view action, int err
 {
     return "Could not " + std::string(action) + " \"" + ShownPath(file) +
            "\": " + std::strerror(errorNumber);
+}
+
+Status Failed(const fs::path& file, std::string_view action, int number)
+{
+    return Status::Failure(DescribeError(file, action, number), number);
 }
 
 Result<std::string> ReadWholeFile(const fs::path& file)

@@ -97,5 +97,7 @@ std::string ShownPath(const fs::path& path);
 fs::path FieldPath(std::string_view field);
 
 std::string DescribeError(const fs::path& file, std::string_view action, int errorNumber);
+// A failure naming the file, with the system's error number.
+Status Failed(const fs::path& file, std::string_view action, int number);
 
 } // namespace pantrix

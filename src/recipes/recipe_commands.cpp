@@ -205,8 +205,7 @@ void RefreshRecipeList(MainScreenState& s, Ui& ui)
     std::error_code error;
     r.Files = ListRecipes(s.DataFolder, error);
     if (error)
-        ShowFailure(
-            ui, Status::Failure(DescribeError(s.DataFolder, "read", error.value()), error.value()));
+        ShowFailure(ui, Failed(s.DataFolder, "read", error.value()));
     r.Selected = RecipeOpen(s) ? RowOf(r.Files, IngredientFile(r.CurrentBase)) : std::nullopt;
 }
 

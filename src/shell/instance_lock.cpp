@@ -16,10 +16,8 @@ Result<InstanceLock> InstanceLock::Take(const fs::path& folder)
     // Not inherited by the programs Pantrix starts (the browser, the help
     // viewer), which may outlive it and would hold the folder locked.
     const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const int error = errno;
-        return Status::Failure(DescribeError(file, "open", error), error);
-    }
+    if (fd < 0)
+        return Failed(file, "open", errno);
     // flock, not fcntl: its lock belongs to this open file, so it is released
     // only when this descriptor closes, never by another close in the process.
     if (CurrentFileSystem().Lock(fd) == 0)
@@ -31,7 +29,7 @@ Result<InstanceLock> InstanceLock::Take(const fs::path& folder)
     if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS)
         return InstanceLock(-1);
     if (error != EWOULDBLOCK)
-        return Status::Failure(DescribeError(file, "lock", error), error);
+        return Failed(file, "lock", error);
     return Status::Failure(
         "The data folder \"" + ShownPath(folder) + "\" is in use by another Pantrix.", error);
 }
