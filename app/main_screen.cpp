@@ -362,10 +362,8 @@ void MainScreen::StartUp()
     ShowSplash();
     PlaceWindow(stored); // the frame's own size is known once the window shows
     FinishStartUp(m_state, m_ui);
-    m_catModel->Refresh();
-    m_stdModel->Refresh();
     Render();
-    RenderTodaysList();
+    RenderCatalogue(Categories::Changed);
     Form_Resize();
     ShowDateAgainAtMidnight();
     m_catList->setFocus(Qt::OtherFocusReason);
@@ -455,7 +453,6 @@ void MainScreen::Render()
 {
     setWindowTitle(FromSeam(m_state.Caption));
     m_recipePanel->setText(FromSeam(m_state.RecipePanel));
-    m_listPanel->setText(FromSeam(m_state.ListPanel));
     RenderDate();
     RenderMenus();
     RenderToolbar();

@@ -29,18 +29,11 @@ Result<bool> PrepareChosenFile(const fs::path& file)
     return length.value() == 0;
 }
 
-} // namespace
-
-void OpenDefaultList(MainScreenState& s, Ui& ui)
-{
-    s.List.File = s.DataFile(kDefaultListFile);
-    s.List.Name = "My Pantrix";
-    EmptyList(s.List);
-    ReadListFile(s, ui);
-}
-
+// Fills the list from the current list file, creating the file when it is
+// missing, and shows the count.
 void ReadListFile(MainScreenState& s, Ui& ui)
 {
+    EmptyList(s.List);
     auto bytes = ReadOrCreateFile(s.List.File);
     s.List.ReadFailed = !bytes;
     if (bytes)
@@ -51,6 +44,15 @@ void ReadListFile(MainScreenState& s, Ui& ui)
     // told, and hears of it again only when a change of his cannot be saved.
     s.List.FileHolds = FormatListFile(s.List.Entries);
     RefreshListCount(s);
+}
+
+} // namespace
+
+void OpenDefaultList(MainScreenState& s, Ui& ui)
+{
+    s.List.File = s.DataFile(kDefaultListFile);
+    s.List.Name = "My Pantrix";
+    ReadListFile(s, ui);
 }
 
 Status WriteListFile(MainScreenState& s)
@@ -124,7 +126,6 @@ void SelectList(MainScreenState& s, Ui& ui)
     }
     s.List.File = file;
     s.List.Name = ListNameFromPath(pathText);
-    EmptyList(s.List);
     ReadListFile(s, ui);
 }
 

@@ -14,10 +14,6 @@ inline constexpr std::string_view kDefaultListFile = "My Pantrix.pxl";
 // The list "My Pantrix", read from its file, as every start begins.
 void OpenDefaultList(MainScreenState& s, Ui& ui);
 
-// Fills the empty list from the current list file, creating the file when it
-// is missing, and shows the count.
-void ReadListFile(MainScreenState& s, Ui& ui);
-
 // Replaces the current list file by the list. A list whose file could not be
 // read is not written over it, so the file's entries are not lost.
 Status WriteListFile(MainScreenState& s);
