@@ -177,8 +177,9 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     const bool hasOld = oldLength.value() > 0;
     const bool hasNew = newLength.value() > 0;
     // A delivery without items is dropped here; an import's categories are the
-    // user's even without items under them, so they are merged below.
-    if (!hasNew && mode != MergeMode::Import)
+    // user's even without items under them, so they are merged below, also when
+    // the import stopped before its merge.
+    if (!hasNew && mode != MergeMode::Import && !WrittenByImport(folder))
         return hasOld ? DropNewItems(folder) : Status::Ok();
     if (!hasOld && hasNew)
         return TakeNewFiles(folder);
