@@ -157,6 +157,7 @@ struct Window
                     const QVariant tick = at.data(Qt::CheckStateRole);
                     rows << (tick.isValid() ? (tick.toInt() == Qt::Checked ? "[x] " : "[ ] ")
                                             : "") +
+                                QString(list->visualRect(at).isEmpty() ? "(not in the view) " : "") +
                                 (at.data(Qt::AccessibleTextRole) == at.data()
                                      ? at.data().toString().trimmed()
                                      : "(heard apart)");
