@@ -65,9 +65,7 @@ QPushButton* AddButton(MainScreen* window, QGridLayout* grid, const FrameButton&
     auto* button = new QPushButton(QString::fromLatin1(entry.Caption), grid->parentWidget());
     button->setObjectName(QString::fromLatin1(entry.Name));
     button->setToolTip(QString::fromLatin1(entry.ToolTip));
-    button->setEnabled(entry.Run != nullptr);
-    if (entry.Run)
-        QObject::connect(button, &QPushButton::clicked, window, entry.Run);
+    QObject::connect(button, &QPushButton::clicked, window, entry.Run);
     grid->addWidget(button, entry.Row, entry.Column, 1, entry.Span);
     return button;
 }
