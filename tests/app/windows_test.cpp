@@ -18,14 +18,10 @@
 #include "app/splash.h"
 #include "app/window_call.h"
 #include "catalogue/catalogue_view.h"
-#include "catalogue/category_commands.h"
-#include "catalogue/item_commands.h"
 #include "help/help_window.h"
-#include "lists/entry_commands.h"
 #include "output/list_output.h"
 #include "output/list_qr_text.h"
 #include "output/recipe_output.h"
-#include "recipes/recipe_commands.h"
 #include "shell/start_up.h"
 #include "support/data_folder.h"
 #include "support/faulty_file_system.h"
@@ -554,14 +550,6 @@ private slots:
                 QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
         window.StartUp();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-
-        w.s.Catalogue.CatEdit = w.s.Catalogue.SelectedCategory = w.s.Catalogue.StdEdit = "Dairy";
-        w.s.List.Entries = {{"Dairy\xB0 Milk", false}};
-        w.s.List.Current = 0;
-        for (auto run : {NewCategory, EditCategory, NewItem, ChangeItemName, AddOneTimeItem,
-                         ModifyCurrentEntry, NewRecipe})
-            w.ui.AnswerInput(""), run(w.s, w.ui); // cancelled: nothing changes
-        QCOMPARE(w.ui.InputLimits, (std::vector<std::size_t>{30, 30, 30, 30, 30, 62, 0}));
 
         window.installEventFilter(this);
         ui.SetBusyPointer(true);

@@ -21,6 +21,7 @@ struct PrintedLine
 struct InputRequest
 {
     std::string Prompt, Title, DefaultText;
+    std::size_t Limit = 0; // where the box stops typing; 0: nowhere
 };
 
 // The next scripted answer; with none left the test fails, naming what was asked.
@@ -53,7 +54,6 @@ public:
 
     std::vector<Message> Messages;
     std::vector<InputRequest> Inputs;
-    std::vector<std::size_t> InputLimits; // where each input box stopped typing; 0: nowhere
     std::vector<FileDialogRequest> FileDialogs;
     std::vector<long> ColourDialogs;     // the colour each one started from
     std::vector<FontChoice> FontDialogs; // the font each one started from
@@ -80,7 +80,7 @@ public:
                          const std::string& defaultText, std::size_t maxLength = 0,
                          InputCharacters characters = InputCharacters::CodePage) override
     {
-        Inputs.push_back({prompt, title, defaultText}), InputLimits.push_back(maxLength);
+        Inputs.push_back({prompt, title, defaultText, maxLength});
         std::string answer = Next(m_inputAnswers, "input box: " + prompt);
         if (characters == InputCharacters::CodePage && !OutsideCodePage(answer).empty())
             FailTest("a box for the code page was given " + answer);
