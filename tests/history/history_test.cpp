@@ -190,7 +190,7 @@ TEST(History, AFailedWriteLeavesTheFilesAsTheyWereAndIsReported)
             EXPECT_EQ(t.ui.Messages[0].Icon, MessageIcon::Critical);
             const std::string& told = t.ui.Messages[0].Text;
             EXPECT_TRUE(told.starts_with("Could not undo " + t.history.NextUndo()->Name + ":") &&
-                        told.ends_with("The files are as they were before."))
+                        told.ends_with("\r\n\r\nThe files are as they were before."))
                 << told;
             EXPECT_TRUE(t.history.Undo(t.s, t.ui));
         }
