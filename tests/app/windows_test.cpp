@@ -789,7 +789,9 @@ private slots:
 
             answer();
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
-            Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); }, {"Ctrl+A, P"});
+            QVERIFY(
+                Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); }, {"Ctrl+A, P"})
+                    .contains("windowTitle \"Save as PDF\""));
             const QStringList previewed = PdfPages(Path("p.pdf")); // the second over the first
             QList<qsizetype> lines; // on each page, as many as the paper holds
             for (const QString& page : printed)
