@@ -431,7 +431,10 @@ private slots:
         QTRY_VERIFY(scroll->value() == 0 && window.windowTitle() == "Pantrix! 3.1 Help");
         window.findChild<QAction*>(QStringLiteral("Home"))->trigger(); // the page it opened with
         QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue" &&
-                    window.findChild<QAction*>(QStringLiteral("Back"))->isEnabled());
+                    !window.findChild<QAction*>(QStringLiteral("Forward"))->isEnabled());
+        window.findChild<QAction*>(QStringLiteral("Back"))->trigger();
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! 3.1 Help" &&
+                    window.findChild<QAction*>(QStringLiteral("Forward"))->isEnabled());
         QList<qreal> sizes{window.Browser()->font().pointSizeF()}; // and the keys without buttons
         for (const QString step : {"Larger Text", "Smaller Text", "Smaller Text", "Close"}) {
             for (QAction* action : window.actions())
