@@ -610,6 +610,7 @@ private slots:
         }
         QTRY_VERIFY(!window.isVisible());
         QVERIFY(ticks <= 300);
+        QCOMPARE(QDialog().exec(), QDialog::Rejected); // as any a command opens after the end
         QCOMPARE(asked, QStringList(duringStartUp ? "Upgrade Installation" : "Confirm"));
         QCOMPARE(folder.Read("My Pantrix.pxl") + (folder.Exists("category.new") ? " new" : ""),
                  std::string(duringStartUp ? "Soap\r\n new" : "Soap\r\nCandles\r\n"));
