@@ -135,7 +135,7 @@ TEST(History, ATickIsAStepAndANewStepForgetsTheStepsUndone)
     EXPECT_TRUE(t.history.Undo(t.s, t.ui));
     EXPECT_FALSE(t.s.List.Entries[0].Checked);
     t.history.Record(t.s, t.ui, StepKind::RemoveEntry, [&] { RemoveCurrentEntry(t.s); });
-    EXPECT_TRUE(!t.history.NextRedo() && !t.history.Redo(t.s, t.ui));
+    EXPECT_TRUE(!t.history.Redo(t.s, t.ui) && t.history.Undo(t.s, t.ui) && !t.history.NextUndo());
 }
 
 TEST(History, AFileUnreadableOrChangedByAnotherProgramIsNotWrittenOver)
