@@ -170,16 +170,15 @@ void QrWindow::AskAndSavePng()
         SavePng(file);
 }
 
-bool QrWindow::SavePng(const QString& file)
+void QrWindow::SavePng(const QString& file)
 {
     if (!Picture().save(file, "PNG")) {
         m_ui.ShowMessage({"The picture could not be written:\r\n" + file.toStdString(),
                           "Save as PNG", MessageIcon::Exclamation, MessageButtons::Ok,
                           MessageAnswer::Ok});
-        return false;
+        return;
     }
     m_ui.ShowStatus((QStringLiteral("Saved as ") + file).toStdString());
-    return true;
 }
 
 void ShowListQrCode(const MainScreenState& s, Ui& ui, QWidget* parent)

@@ -27,11 +27,10 @@ public:
 
     // The codes side by side, as the window shows them.
     QImage Picture() const;
-    // False (after telling the user) when the file could not be written.
-    bool SavePng(const QString& file);
 
 private:
     void AskAndSavePng();
+    void SavePng(const QString& file);
 
     Ui& m_ui;
     QString m_name;

@@ -124,7 +124,7 @@ HelpWindow::HelpWindow(const HelpArguments& arguments, const QUrl& startPage)
                           : startPage.isRelative()
                               ? kEntryPage
                               : QFileInfo(startPage.toLocalFile()).dir().filePath(kEntryPage);
-    const bool hasEntryPage = !entry.isEmpty() && QFileInfo(entry).isFile();
+    const bool hasEntryPage = QFileInfo(entry).isFile();
     m_contents = hasEntryPage ? (startPage.isRelative() ? QUrl(entry) : QUrl::fromLocalFile(entry))
                               : WithoutAnchor(startPage);
 
