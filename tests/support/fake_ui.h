@@ -21,7 +21,7 @@ struct PrintedLine
 struct InputRequest
 {
     std::string Prompt, Title, DefaultText;
-    std::size_t Limit = 0; // where the box stops typing; 0: nowhere
+    std::size_t Limit = 0; // where the box stops typing; 0: nowhere, shown as (0)
 };
 
 // The next scripted answer; with none left the test fails, naming what was asked.

@@ -62,9 +62,8 @@ std::string TakeTranscript(FakeUi& ui, const fs::path& dataFolder)
     for (const Message& m : ui.Messages)
         out += Shown(m);
     for (const InputRequest& in : ui.Inputs)
-        out += "input \"" + in.Title + "\"" +
-               (in.Limit ? " (" + std::to_string(in.Limit) + ")" : "") + ": " + OneLine(in.Prompt) +
-               " [" + in.DefaultText + "]\n";
+        out += "input \"" + in.Title + "\" (" + std::to_string(in.Limit) +
+               "): " + OneLine(in.Prompt) + " [" + in.DefaultText + "]\n";
     for (const FileDialogRequest& d : ui.FileDialogs) {
         out += "file dialog \"" + d.Title + "\" in " + d.Folder.string() + " as " + d.PresetName;
         for (const FileFilter& f : d.Filters)
