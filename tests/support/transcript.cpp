@@ -11,16 +11,14 @@ namespace {
 
 std::string Shown(const Message& m)
 {
-    constexpr const char* buttons[] = {"", " {OkCancel", " {YesNo", " {YesNoCancel"};
+    constexpr const char* buttons[] = {"", " {OkCancel, default ", " {YesNo, default ",
+                                       " {YesNoCancel, default "};
     constexpr const char* answers[] = {"Ok", "Cancel", "Yes", "No"};
     constexpr const char* icons[] = {"", " (i)", " (?)", " (!)", " (x)"};
-    return "message \"" + m.Title + "\"" + icons[static_cast<int>(m.Icon)] + ": " +
-           OneLine(m.Text) +
-           (m.Buttons == MessageButtons::Ok
-                ? ""
-                : buttons[static_cast<int>(m.Buttons)] + std::string(", default ") +
-                      answers[static_cast<int>(m.DefaultButton)] + "}") +
-           "\n";
+    auto shown = "message \"" + m.Title + "\"" + icons[int(m.Icon)] + ": " + OneLine(m.Text);
+    if (m.Buttons != MessageButtons::Ok)
+        shown += buttons[int(m.Buttons)] + std::string(answers[int(m.DefaultButton)]) + "}";
+    return shown + "\n";
 }
 
 } // namespace
