@@ -32,8 +32,7 @@ void PickList::ShowCurrent(std::optional<std::size_t> row)
         return;
     }
     const QModelIndex index = model()->index(static_cast<int>(*row), 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect); // scrolls to it
 }
 
 void PickList::Pick(const QModelIndex& index)
