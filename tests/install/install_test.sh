@@ -66,6 +66,18 @@ wrong_lines() {
     done
 }
 
+# The help viewer started bare, as a desktop's menu starts it, opens the pages
+# installed beside it: it works in their folder.
+help_beside() {
+    QT_QPA_PLATFORM=offscreen HOME=$prefix/home "$prefix/bin/pantrix-help" >/dev/null 2>&1 &
+    pid=$!
+    sleep 2
+    [ "$(readlink "/proc/$pid/cwd")" = "$prefix/share/pantrix/px_help" ] ||
+        fail "the installed pantrix-help works in $(readlink "/proc/$pid/cwd")"
+    kill -TERM "$pid" && wait "$pid" || true
+    pid=
+}
+
 # A first start copies the help pages, graphics and link image and delivers the
 # starter catalogue, all from ../share/pantrix beside the installed program, even
 # after a delivery killed between its renames. Told to stop while it is still
@@ -85,7 +97,8 @@ for _ in $(seq 300); do
                 [ -s "$data/px31.cfg" ] || fail "the installed pantrix did not store its settings in $data"
                 again_and_once_more
                 wrong_lines
-                echo "installed layout, desktop entry, metadata, first start and starts again: all good"
+                help_beside
+                echo "installed layout, desktop entry, metadata, first start, starts again and help: all good"
                 exit 0
             fi
             sleep 0.1
