@@ -515,8 +515,7 @@ private slots:
                 {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
         const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
         QStringList texts;
-        for (const std::string& text : codes)
-            texts << QString::fromStdString(text);
+        std::ranges::transform(codes, std::back_inserter(texts), &QString::fromStdString);
         texts.sort();
         FakeUi ui; // the save dialog opens in the home folder, where "q.r" is typed
         QrWindow window(codes, "list", ui, nullptr);
@@ -795,7 +794,7 @@ private slots:
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
             QVERIFY(
                 Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); }, {"Ctrl+A, P"})
-                    .contains("windowTitle \"Save as PDF\""));
+                    .contains(QRegularExpression("(?s)\"Save as PDF\".*text \"&Save\"")));
             const QStringList previewed = PdfPages(Path("p.pdf")); // the second over the first
             QList<qsizetype> lines; // on each page, as many as the paper holds
             for (const QString& page : printed)
