@@ -148,16 +148,17 @@ Status DropNewFiles(const fs::path& folder)
 
 // New files that hold exactly what the import file reads as were written by an
 // import that stopped before its merge ended: the user asked for them, so they
-// are merged as the import would have, not offered as an installation's.
+// are merged as the import would have, not offered as an installation's. Asked
+// at every start, so the folder is looked through only when there are new files.
 bool WrittenByImport(const fs::path& folder)
 {
-    const auto importFile = FindFileAnyCase(folder, kImportFile);
+    const auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
+    const auto importFile = categories ? FindFileAnyCase(folder, kImportFile) : std::nullopt;
     if (!importFile)
         return false;
     const auto text = ReadWholeFile(*importFile);
-    const auto categories = ReadWholeFile(In(folder, kCategoryNewFile));
     const auto items = ReadWholeFile(In(folder, kItemNewFile));
-    if (!text || !categories || !items)
+    if (!text || !items)
         return false;
     const CatalogueText imported = ParseCatalogueText(text.value());
     return !imported.FirstLineWithoutCategory && imported.CategoryRecords == categories.value() &&
