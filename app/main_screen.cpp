@@ -311,7 +311,6 @@ void MainScreen::BuildToolbar()
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         QWidget* widget = m_toolbar->widgetForAction(action);
         widget->setObjectName(key);
-        widget->setAccessibleName(QString::fromLatin1(button.Caption));
         widget->installEventFilter(this);
         m_buttons[key] = action;
     }

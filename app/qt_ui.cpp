@@ -176,7 +176,6 @@ MessageAnswer QtUi::ShowMessage(const Message& message)
     QMessageBox box(QtIcon(message.Icon), FromSeam(message.Title), DisplayText(message.Text),
                     QtButtons(message.Buttons), m_parent);
     box.setDefaultButton(QtButton(message.DefaultButton));
-    box.setAccessibleName(FromSeam(message.Title));
     // A question asked while only the splash shows must not end up behind it.
     if (!m_parent || !m_parent->isVisible())
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
