@@ -281,6 +281,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         w.ui.AnswerInput("Candles");
         window.findChild<QAction*>("mu_OneTimeItem")->trigger();
+        QVERIFY(window.findChild<QTimer*>("ListSaveTimer")->remainingTime() > 0); // not at once
         QTRY_VERIFY_WITH_TIMEOUT(w.folder.Exists("My Pantrix.pxl") &&
                                      w.folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n",
                                  5000);
