@@ -249,8 +249,7 @@ private slots:
             QVERIFY(window.screen()->availableGeometry().contains(placed.topLeft()));
             QVERIFY(start > 0 || qAbs(placed.height() * window.TwipsPerPixel() - 6465) < 30);
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            static_cast<void>(
-                QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }));
+            (void)QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); });
             if (start == 0) {
                 window.move(40, 60);
                 window.resize(640, 480);

@@ -48,7 +48,8 @@ public:
             OneLine(s.Recipes.EditorText) + (s.Recipes.ClipNotesOn ? " (notes to copy)" : "") +
             (s.Recipes.RecipeChanged ? " (typed)" : "") + " " + s.RecipePanel + " " +
             s.Recipes.CurrentBase.string() + "\npicked: " + s.Catalogue.CatEdit + "|" +
-            s.Catalogue.SelectedCategory + "|" + s.Catalogue.SelectedItem + "|" + s.List.TmpEdit +
+            s.Catalogue.SelectedCategory + "|" + s.Catalogue.SelectedItem + "|" +
+            s.Catalogue.CatList.front() + s.Catalogue.CatList.back() + // first and last categories
             std::to_string(s.Catalogue.StdListCurrent.value_or(9) * 10 +
                            s.List.Current.value_or(9)) + "\nlist:";
         for (const ListEntry& entry : s.List.Entries)
