@@ -301,17 +301,16 @@ Status ReplaceFile(const fs::path& file, std::string_view content, Durability du
     return synced ? SyncFolderAfterRename(FolderOf(file)) : Status::Ok();
 }
 
-Status WriteScratchFile(const fs::path& file, std::string_view content)
+void WriteScratchFile(const fs::path& file, std::string_view content)
 {
     if (System().Remove(file.c_str()) != 0 && errno != ENOENT)
-        return Failed(file, "write", errno);
+        return;
     // Created new: whatever takes the name meanwhile makes the open fail, never
     // receives the content.
     FileDescriptor fd(System().Open(
         file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600));
-    if (!fd.valid() || !WriteAll(fd.get(), content) || System().Close(fd.release()) != 0)
-        return Failed(file, "write", errno);
-    return Status::Ok();
+    if (fd.valid())
+        (void)WriteAll(fd.get(), content);
 }
 
 // Marks what the first file of a pair was, for start-up to put it back: a second

@@ -82,7 +82,8 @@ void RemoveStaleTwins(const fs::path& folder, const std::function<bool(std::stri
 
 // A short-lived file, written new in place of whatever had its name: never
 // through a link of that name, and never into a pipe, whose open would wait.
-Status WriteScratchFile(const fs::path& file, std::string_view content);
+// What cannot be written is left unwritten, untold: the file is only a hint.
+void WriteScratchFile(const fs::path& file, std::string_view content);
 
 Status RemoveFile(const fs::path& file);                   // a missing file is no failure
 Status MoveFile(const fs::path& from, const fs::path& to); // replaces `to` in one step

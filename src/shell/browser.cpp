@@ -24,7 +24,7 @@ void ShowInBrowser(MainScreenState& s, Ui& ui, const std::string& address,
     const fs::path scratch = s.DataFile(kScratchName);
     // A scratch file that cannot be written still leaves the lookup to try, as
     // the desktop may go by the name alone.
-    (void)WriteScratchFile(scratch, "\"<HTML> <\\HTML>\"\r\n");
+    WriteScratchFile(scratch, "\"<HTML> <\\HTML>\"\r\n");
     const auto browser = ui.FindProgramFor(scratch);
     (void)RemoveFile(scratch);
     if (!browser)
