@@ -158,11 +158,11 @@ void PrintPreviewWindow::AskAndSavePdf()
         SavePdf(file);
 }
 
-// The same paper as the preview shows, the default printer's.
+// The same paper as the preview shows, the default printer's. The name ends in
+// ".pdf", which makes the printer write PDF.
 void PrintPreviewWindow::SavePdf(const QString& file)
 {
     QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file);
     pdf.setPageLayout(m_printer.pageLayout());
     pdf.setDocName(m_printer.docName());
