@@ -180,7 +180,8 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     // A delivery without items is dropped here; an import's categories are the
     // user's even without items under them, so they are merged below, also when
     // the import stopped before its merge.
-    if (!hasNew && mode != MergeMode::Import && !WrittenByImport(folder))
+    const bool imported = mode == MergeMode::Import || WrittenByImport(folder);
+    if (!hasNew && !imported)
         return hasOld ? DropNewItems(folder) : Status::Ok();
     if (!hasOld && hasNew)
         return TakeNewFiles(folder);
@@ -202,9 +203,7 @@ Status MergeNewFiles(const fs::path& folder, Ui& ui, MergeMode mode)
     // files in place leaves: it is finished without asking again.
     if (c.Missing.empty() && i.Missing.empty())
         return RemoveNewFiles(folder, Status::Ok());
-    const MessageAnswer answer = mode == MergeMode::Import || WrittenByImport(folder)
-                                     ? MessageAnswer::Yes
-                                     : ui.ShowMessage(kUpgradeQuestion);
+    const MessageAnswer answer = imported ? MessageAnswer::Yes : ui.ShowMessage(kUpgradeQuestion);
     if (answer == MessageAnswer::Cancel) // not answered, as when the session ends: asked again
         return Status::Ok();
     return answer == MessageAnswer::Yes

@@ -17,7 +17,8 @@ enum class MergeMode
 // Decided by the lengths of the two item files alone:
 //   items present, none new:  the new item file is dropped (and a "category.new"
 //                             left by a stopped take of new files), but for an
-//                             import, whose new categories are merged;
+//                             import, even one stopped before its merge, whose
+//                             new categories are merged;
 //   no items, new ones:       the new files become the catalogue;
 //   both:                     merged without duplicates (at start-up only if the
 //                             user agrees, unless the new files are what
