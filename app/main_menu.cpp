@@ -98,9 +98,8 @@ const std::array kMenus = {
 constexpr ToolbarButton kButtonSeparator{nullptr, nullptr, nullptr, nullptr, nullptr};
 
 const std::array kButtons = {
-    ToolbarButton{"NewCat", "New Cat", "Create a new category", "mu_NewCategory", "mu_NewCategory"},
-    ToolbarButton{"NewItem", "New Item", "Add a new item to this category", "mu_NewItem",
-                  "mu_NewItem"},
+    ToolbarButton{"NewCat", "New Cat", "Create a new category", "mu_NewCategory", nullptr},
+    ToolbarButton{"NewItem", "New Item", "Add a new item to this category", "mu_NewItem", nullptr},
     kButtonSeparator,
     ToolbarButton{"Special", "Special", "Add a one-time item to your shopping list",
                   "mu_OneTimeItem", "mu_OneTimeItem"},
@@ -119,8 +118,8 @@ const std::array kButtons = {
     ToolbarButton{"Web", "Web", "Visit our website!", "MU_BrowseDefault", "MU_BrowseDefault"},
     kButtonSeparator,
     ToolbarButton{"Recipes", "Recipes", "Show the recipe collection", "mu_ShowRecipeCollection",
-                  "mu_ShowRecipeCollection"},
-    ToolbarButton{"Items", "Items", "Show the categories and line items", "mu_ShowItemLists",
+                  nullptr},
+    ToolbarButton{"Items", "Items", "Show the categories and line items", nullptr,
                   "mu_ShowItemLists"},
 };
 

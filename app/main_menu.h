@@ -40,8 +40,10 @@ struct ToolbarButton
     const char* Key; // nullptr for a separator
     const char* Caption;
     const char* ToolTip;
-    const char* ItemViewEntry;   // the menu entry whose command it runs in the item view
-    const char* RecipeViewEntry; // and in the recipe view
+    // The menu entry whose command it runs in each view; nullptr where the view
+    // turns the button off.
+    const char* ItemViewEntry;
+    const char* RecipeViewEntry;
 };
 
 std::span<const MenuDefinition> MainMenus();

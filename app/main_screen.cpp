@@ -555,25 +555,15 @@ Handler MainScreen::HandlerFor(const ToolbarButton& button) const
 {
     const char* name =
         m_state.CurrentView == View::Items ? button.ItemViewEntry : button.RecipeViewEntry;
-    return m_entries.at(m_actions.at(QString::fromLatin1(name)))->Run;
+    return name ? m_entries.at(m_actions.at(QString::fromLatin1(name)))->Run : nullptr;
 }
 
 void MainScreen::RenderToolbar()
 {
-    const bool items = m_state.CurrentView == View::Items;
-    for (const ToolbarButton& button : ToolbarButtons()) {
-        if (!button.Key)
-            continue;
-        const QString key = QString::fromLatin1(button.Key);
-        // The view switches these buttons; the others follow their commands.
-        bool viewAllows = true;
-        if (key == QLatin1String("NewCat") || key == QLatin1String("NewItem") ||
-            key == QLatin1String("Recipes"))
-            viewAllows = items;
-        else if (key == QLatin1String("Items"))
-            viewAllows = !items;
-        m_buttons.at(key)->setEnabled(viewAllows && HandlerFor(button) != nullptr);
-    }
+    for (const ToolbarButton& button : ToolbarButtons())
+        if (button.Key)
+            m_buttons.at(QString::fromLatin1(button.Key))
+                ->setEnabled(HandlerFor(button) != nullptr);
     m_toolbar->setVisible(m_state.Options.ShowToolbar);
 }
 

@@ -222,7 +222,6 @@ void MainScreen::CatList_Click(int row)
 void MainScreen::StdList_Click(int row)
 {
     SelectItem(m_state, static_cast<std::size_t>(row));
-    m_listPanel->setText(FromSeam(m_state.ListPanel));
 }
 
 void MainScreen::StdList_DblClick()

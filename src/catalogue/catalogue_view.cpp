@@ -1,7 +1,6 @@
 #include "catalogue/catalogue_view.h"
 
 #include "catalogue/catalogue_records.h"
-#include "lists/todays_list.h"
 #include "platform/record_file.h"
 #include "platform/ui.h"
 #include "state/main_screen_state.h"
@@ -68,7 +67,6 @@ void SelectItem(MainScreenState& s, std::size_t row)
     s.Catalogue.StdListCurrent = row;
     s.Catalogue.SelectedItem = s.Catalogue.StdList[row];
     s.Catalogue.StdEdit = s.Catalogue.SelectedItem;
-    s.ListPanel = ListCountText(s.List);
 }
 
 } // namespace pantrix
