@@ -506,10 +506,10 @@ private slots:
                 again.findChild<QLabel*>("PageWidth")->text() == "630");
     }
 
-    // A long list, with letters beyond ASCII, in several codes that a phone reads back.
+    // A long list with letters beyond ASCII and an empty entry, in codes a phone reads back.
     void theSavedCodesReadBackAsTheList()
     {
-        std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me br\xFBl\xE9", true}};
+        std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me", true}, {"Dairy\xB0", false}};
         for (int i = 0; i < 190; ++i)
             list.push_back(
                 {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});

@@ -104,10 +104,6 @@ inline auto Quiet(std::function<void(std::string)> step)
 // laid down, "name|bytes" for a file's bytes, and read.
 inline Steps WithCommonSteps(Workspace& w, Steps steps)
 {
-    const auto split = [](const std::string& a) {
-        return std::pair(a.substr(0, a.find('|')),
-                         a.substr(std::min(a.find('|'), a.size() - 1) + 1));
-    };
     steps.insert(
         {{"yes", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::Yes); })},
          {"no", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::No); })},
@@ -117,13 +113,9 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
           })},
          {"cancel", Quiet([&w](auto) { w.ui.AnswerFile(std::nullopt); })},
          {"cancel-question", Quiet([&w](auto) { w.ui.AnswerMessage(MessageAnswer::Cancel); })},
-         {"file", Quiet([&w, split](auto a) { w.folder.Write(split(a).first, split(a).second); })},
-         {"append", Quiet([&w, split](auto a) {
-              w.folder.Write(split(a).first, w.folder.Read(split(a).first) + split(a).second);
-          })},
-         {"copy", Quiet([&w, split](auto a) {
-              fs::copy_file(w.folder.File(split(a).first), w.folder.File(split(a).second),
-                            fs::copy_options::overwrite_existing);
+         {"file", Quiet([&w](auto a) {
+              const std::size_t bar = std::min(a.find('|'), a.size());
+              w.folder.Write(a.substr(0, bar), a.substr(std::min(bar + 1, a.size())));
           })},
          {"folder", Quiet([&w](auto name) { fs::create_directories(w.folder.File(name)); })},
          {"read", [&w](auto name) { return OneLine(w.folder.Read(name)) + "\n"; }},
