@@ -101,7 +101,7 @@ QByteArray DefaultHelpPage()
     return {};
 }
 
-QString UsageText()
+QString HelpUsageText()
 {
     return QStringLiteral(
         "Usage: pantrix-help [TITLE PAGE[#ANCHOR] CAPTION ADDRESS CAPTION2 ADDRESS2 WIDTH HEIGHT]\n"

@@ -40,6 +40,6 @@ HelpArguments ParseHelpArguments(const std::vector<QByteArray>& arguments,
 QByteArray DefaultHelpPage();
 
 // What `pantrix-help --help` prints.
-QString UsageText();
+QString HelpUsageText();
 
 } // namespace pantrix

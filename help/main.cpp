@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 {
     // Answered before Qt starts, so they work without a display.
     if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(UsageText().toLocal8Bit().constData(), stdout);
+        std::fputs(HelpUsageText().toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (argc > 1 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-v") == 0)) {
