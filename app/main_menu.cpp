@@ -7,7 +7,7 @@
 namespace pantrix {
 namespace {
 
-constexpr MenuEntry kSeparator{nullptr, nullptr, "", nullptr};
+constexpr MenuEntry kSeparator{};
 using G = EntryGroup;
 using S = MainScreen;
 

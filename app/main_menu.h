@@ -24,7 +24,7 @@ struct MenuEntry
     const char* Name;     // nullptr for a separator
     const char* Caption;  // "&" before the letter that picks it from the keyboard
     const char* Shortcut; // "" for none
-    Handler Run;          // nullptr while the command is not available in this version
+    Handler Run;
     EntryGroup Group = EntryGroup::Always;
 };
 

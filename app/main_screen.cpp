@@ -72,8 +72,6 @@ QPushButton* AddButton(MainScreen* window, QGridLayout* grid, const FrameButton&
 
 bool Enabled(const MenuEntry& entry, const MainScreenState& s)
 {
-    if (!entry.Run)
-        return false;
     switch (entry.Group) {
     case EntryGroup::Recipe: return s.RecipeCommandsOn;
     case EntryGroup::ItemEditing: return s.CurrentView == View::Items;
@@ -279,9 +277,7 @@ void MainScreen::BuildMenus()
             action->setObjectName(QString::fromLatin1(entry.Name));
             action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
             action->setCheckable(entry.Group == EntryGroup::Toggle);
-            action->setEnabled(entry.Run != nullptr);
-            if (entry.Run)
-                connect(action, &QAction::triggered, this, entry.Run);
+            connect(action, &QAction::triggered, this, entry.Run);
             m_actions[action->objectName()] = action;
             m_entries[action] = &entry;
         }
