@@ -357,7 +357,6 @@ void MainScreen::StartUp()
     FinishStartUp(m_state, m_ui);
     Render();
     RenderCatalogue(Categories::Changed);
-    Form_Resize();
     ShowDateAgainAtMidnight();
     m_catList->setFocus(Qt::OtherFocusReason);
     m_started = true;

@@ -53,7 +53,6 @@ void PickList::mousePressEvent(QMouseEvent* event)
         return event->accept();
     Pick(index);
     if (right) {
-        event->accept();
         emit RightPicked(index.row());
         return;
     }
