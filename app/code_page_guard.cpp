@@ -117,11 +117,12 @@ bool CodePageGuard::eventFilter(QObject* watched, QEvent* event)
         return false;
     const QString text = static_cast<QKeyEvent*>(event)->text();
     const QString outside = Outside(text);
-    if (text.isEmpty() || outside.isEmpty())
-        return false;
     auto* box = qobject_cast<QWidget*>(watched);
-    TellRefused(box, outside);
-    return true;
+    if (!outside.isEmpty())
+        TellRefused(box, outside);
+    else if (!text.isEmpty()) // the note lasts until the box takes a key again
+        box->setAccessibleDescription({});
+    return !outside.isEmpty();
 }
 
 } // namespace pantrix

@@ -166,9 +166,9 @@ struct Window
             }
             if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
                 parts << QString(w->objectName() + " \"" + shown + "\" heard \"" + heard(w) +
-                                 "\" tip \"" + w->toolTip() + "\"" +
-                                 flag(!w->isVisible(), " hidden") + flag(!w->isEnabled(), " off") +
-                                 flag(w->font().bold(), " bold"))
+                                 "\" told \"" + w->accessibleDescription() + "\" tip \"" +
+                                 w->toolTip() + "\"" + flag(!w->isVisible(), " hidden") +
+                                 flag(!w->isEnabled(), " off") + flag(w->font().bold(), " bold"))
                              .replace(kToday, "<today>")
                              .replace('\n', "\\n");
         }
