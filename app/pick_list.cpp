@@ -18,8 +18,6 @@ PickList::PickList(QWidget* parent, const char* name, const char* spoken, const 
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // a long row ends in "..." instead
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setFocusPolicy(Qt::StrongFocus);
     // The list that takes the keys shows it, also when none of its rows is current.
     setStyleSheet(QStringLiteral("QListView { border: 2px solid palette(mid); }"
                                  "QListView:focus { border: 2px solid palette(highlight); }"));

@@ -59,6 +59,8 @@ TEST(Find, FindsLineItemsAndRecipesWithoutRegardToCaseAndAccents)
     EXPECT_TRUE(PickLineItem(w.s, w.ui, salt));
     w.folder.Write("std_item.lst", Items({{"Condiments and Spices", "Pepper"}}));
     EXPECT_FALSE(PickLineItem(w.s, w.ui, salt));
+    w.s.Catalogue.CatList.clear(); // nor once its category is gone
+    EXPECT_FALSE(PickLineItem(w.s, w.ui, salt));
 }
 
 } // namespace
