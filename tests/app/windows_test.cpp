@@ -238,6 +238,7 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
      Help({"G", "help.htm#Making%20Web%20Pages", "Q", "http://a.x", "", "b.x", "600", "7"})},
     {"help-defaults", Help({"-", "-", "C", "-", "-", "-", "wide", "0"})},
     {"help-hash-in-name", Help({"-", "notes#1.htm"})},
+    {"help-folder-not-there", Help({"-", "gone/help.htm"})},
     {"qr-one", Qr(1)},
     {"qr-four", Qr(4)},
     {"print-preview", Preview},
