@@ -18,8 +18,7 @@ void LoadCategoryList(MainScreenState& s, Ui& ui);
 // With no current category, the shown items stay as they are.
 void LoadItemList(MainScreenState& s, Ui& ui);
 
-// A click on a row of the category list and of the line-item list; the item
-// click also brings the count of Today's List up to date.
+// A click on a row of the category list and of the line-item list.
 void SelectCategory(MainScreenState& s, Ui& ui, std::size_t row);
 void SelectItem(MainScreenState& s, std::size_t row);
 
