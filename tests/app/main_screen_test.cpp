@@ -284,12 +284,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w.folder.Exists("My Pantrix.pxl") &&
                                      w.folder.Read("My Pantrix.pxl") == "special\xB0 Candles\r\n",
                                  5000);
-        w.ui.SetToday({2026, 3, 15});
-        const QTimer* midnight = window.findChild<QTimer*>("MidnightTimer");
+        auto* midnight = window.findChild<QTimer*>("MidnightTimer");
         QVERIFY(midnight->isActive() && midnight->remainingTime() <= 86'401'000);
-        QApplication::sendEvent(&window, std::make_unique<QEvent>(QEvent::ActivationChange).get());
-        QCOMPARE(window.findChild<QLabel*>("sb_date")->text(),
-                 QLocale().toString(QDate(2026, 3, 15), QLocale::ShortFormat));
+        for (const int day : {15, 16}) { // at midnight, and on waking from a sleep through it
+            w.ui.SetToday({2026, 3, day});
+            QEvent activated(QEvent::ActivationChange);
+            day == 15 ? midnight->start(0) : void(QApplication::sendEvent(&window, &activated));
+            QTRY_COMPARE(window.findChild<QLabel*>("sb_date")->text(),
+                         QLocale().toString(QDate(2026, 3, day), QLocale::ShortFormat));
+        }
     }
 };
 
