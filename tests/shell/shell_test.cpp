@@ -141,9 +141,6 @@ TEST_P(Shell, Story)
         {"page", Shown([&](auto page) { RunBrowser(s, ui, fs::path(page)); })},
         {"looked-up",
          [&](auto) { return OneLine(ui.LookedUp.back().value_or("(missing)")) + "\n"; }},
-        {"link", Quiet([&](auto a) {
-             fs::create_symlink(folder.File(Fields(a)[1]), folder.File(Fields(a)[0]));
-         })},
         {"document-program", Quiet([&](auto program) { ui.SetDocumentProgram(program); })},
         {"fail-starts", Quiet([&](auto) { ui.FailProgramStarts(); })},
         {"help-topic", Shown([&](auto topic) { ShowHelpTopic(s, ui, topic); })},

@@ -121,6 +121,9 @@ inline Steps WithCommonSteps(Workspace& w, Steps steps)
          {"read", [&w](auto name) { return OneLine(w.folder.Read(name)) + "\n"; }},
          {"remove", Quiet([&w](auto name) { fs::remove_all(w.folder.File(name)); })},
          {"pipe", Quiet([&w](auto name) { ::mkfifo(w.folder.File(name).c_str(), 0600); })},
+         {"link", Quiet([&w](auto a) { // "name|what it points to"
+              fs::create_symlink(w.folder.File(Fields(a)[1]), w.folder.File(Fields(a)[0]));
+          })},
          {"empty-folder", Quiet([&w](auto) {
               for (const auto& file : fs::directory_iterator(w.folder.Path()))
                   fs::remove_all(file);

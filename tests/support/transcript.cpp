@@ -107,9 +107,9 @@ std::string Listing(const fs::path& folder, bool withBytes)
     for (const fs::path& path : paths) {
         const auto bytes = ReadWholeFile(path);
         out += path.lexically_relative(folder).string() +
-               (fs::is_directory(path) ? "/"
-                : withBytes            ? ": " + OneLine(bytes.ok() ? bytes.value() : "")
-                                       : "") +
+               (fs::is_directory(fs::symlink_status(path)) ? "/"
+                : withBytes ? ": " + OneLine(bytes.ok() ? bytes.value() : "")
+                            : "") +
                "\n";
     }
     return out;
