@@ -32,13 +32,6 @@ protected:
                 s.ListPanel + "\n" + Listing(folder.Path());
         return told;
     }
-    void Afresh()
-    {
-        for (const auto& entry : fs::directory_iterator(folder.Path()))
-            fs::remove_all(entry.path());
-        s = folder.State();
-        s.List.Name = "My Pantrix";
-    }
     std::string Open(const std::string& shown)
     {
         RefreshRecipeList(s, ui);
@@ -56,7 +49,11 @@ protected:
 TEST_P(Recipes, Story)
 {
     Tell("recipes",
-         {{"afresh", Quiet([&](auto) { Afresh(); })},
+         {{"afresh", Quiet([&](auto) {
+               for (const auto& entry : fs::directory_iterator(folder.Path()))
+                   fs::remove_all(entry.path());
+               s = folder.State(), s.List.Name = "My Pantrix";
+           })},
           {"datafolder", Quiet([&](auto name) { s.DataFolder = folder.File(name); })},
           {"list", Quiet([&](auto entries) {
                s.List.Entries.clear();
