@@ -28,8 +28,7 @@ private:
     fs::path m_path;
 };
 
-// What most tests start from: a fresh data folder, the state over it and the
-// scripted desktop.
+// What most tests start from: a fresh data folder, the state over it and the scripted desktop.
 struct Workspace
 {
     TestFolder folder;

@@ -4,8 +4,7 @@
 
 namespace pantrix::testing {
 
-// Answers queued but never asked for mean the command asked fewer questions than
-// the test expected.
+// Answers queued but never asked for mean the command asked fewer questions than expected.
 FakeUi::~FakeUi()
 {
     const std::pair<std::size_t, const char*> unused[] = {

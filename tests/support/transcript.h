@@ -15,8 +15,7 @@ namespace pantrix::testing {
 // written "DATA". The events are then forgotten, so the next call tells what came after.
 std::string TakeTranscript(FakeUi& ui, const std::filesystem::path& dataFolder);
 
-// The files under a folder, sorted, each with its bytes unless told not to; a
-// folder as "name/".
+// The files under a folder, sorted, each with its bytes unless told not to; a folder as "name/".
 std::string Listing(const std::filesystem::path& folder, bool withBytes = true);
 
 std::string Replaced(std::string text, std::string_view from, std::string_view to);
