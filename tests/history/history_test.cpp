@@ -133,10 +133,11 @@ TEST(History, ATickIsAStepAndANewStepForgetsTheStepsUndone)
     SetEntryChecked(t.s, 0, true);
     t.history.RecordTick(t.s, 0);
     EXPECT_EQ(t.history.NextUndo()->Name, "Tick Dairy\xC2\xB0 Milk");
-    EXPECT_TRUE(t.history.Undo(t.s, t.ui));
-    EXPECT_FALSE(t.s.List.Entries[0].Checked);
+    EXPECT_TRUE(t.history.Undo(t.s, t.ui) && !t.s.List.Entries[0].Checked);
     t.history.Record(t.s, t.ui, StepKind::RemoveEntry, [&] { RemoveCurrentEntry(t.s); });
     EXPECT_TRUE(!t.history.Redo(t.s, t.ui) && t.history.Undo(t.s, t.ui) && !t.history.NextUndo());
+    t.s.List.Entries[0].Text = "Soap"; // another list opened since: its entries are not patched
+    EXPECT_TRUE(t.history.Redo(t.s, t.ui) && t.s.List.Entries[0].Text == "Soap");
 }
 
 TEST(History, AFileUnreadableOrChangedByAnotherProgramIsNotWrittenOver)

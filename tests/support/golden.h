@@ -1,6 +1,5 @@
-// The expected texts and bytes under tests/data. With PANTRIX_UPDATE_GOLDEN set in
-// the environment, a test writes what it got there instead, to be read over before
-// it is committed.
+// The expected texts and bytes under tests/data. With PANTRIX_UPDATE_GOLDEN set in the environment,
+// a test writes what it got there instead, to be read over before it is committed.
 #pragma once
 
 #include "platform/files.h"

@@ -15,8 +15,7 @@
 
 namespace pantrix::testing {
 
-// A step takes its argument, with "\r" and "\n" read as CR and LF, and returns what
-// it showed.
+// A step takes its argument, with "\r" and "\n" read as CR and LF, and returns what it showed.
 using Steps = std::map<std::string, std::function<std::string(std::string)>>;
 
 inline std::string TakeStep(const Steps& steps, const std::string& line)
@@ -37,11 +36,10 @@ inline std::vector<std::string> Parts(const std::string& text, std::string_view 
     return parts;
 }
 
-// Lines "& row" before steps make a table: the steps are written once and taken for
-// each row in turn, "{}" in them standing for the row and "{1}" to "{9}" for its
-// values apart by " ; ", those it lacks empty, and what they showed follows under
-// "-- row". A line holds several rows apart by " & ". A step its row leaves empty is
-// not taken.
+// Lines "& row" before steps make a table: the steps are written once and taken for each row in
+// turn, "{}" in them standing for the row and "{1}" to "{9}" for its values apart by " ; ", those
+// it lacks empty, and what they showed follows under "-- row". A line holds several rows apart
+// by " & ". A step its row leaves empty is not taken.
 inline std::string TakeTable(const Steps& steps, const std::vector<std::string>& rows,
                              const std::vector<std::string>& lines)
 {
