@@ -485,9 +485,10 @@ private slots:
         for (int graphic = 0; graphic < 3; ++graphic)
             w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
         w.ui.SetDocumentProgram("/usr/bin/browser");
-        push(form, "BGColorSelect FontColorSelect FontSelect TopGraphicSelect SideGraphicSelect "
-                   "BackGraphicSelect PageWidthLess PageWidthLess UseTopGraphicCheck PreviewPage "
-                   "cmu_Help");
+        for (const QString pick : {"BGColorSelect", "FontColorSelect", "FontSelect"})
+            push(form, pick), CompareWithPicture(form.grab().toImage(), "style-" + pick + ".png");
+        push(form, "TopGraphicSelect SideGraphicSelect BackGraphicSelect PageWidthLess "
+                   "PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
         QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
                      w.ui.Started.at(0).second,
                  "N16777215            640  " + w.s.DataPath + "preview.htm");
