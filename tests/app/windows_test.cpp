@@ -81,8 +81,8 @@ void DumpWidget(QWidget* w, const QList<QWidget*>& round, QString indent, QStrin
     if (!w->objectName().startsWith(QLatin1String("qt_"))) {
         QString line = indent + w->metaObject()->className() + ' ' + w->objectName() + ' ';
         for (const char* property :
-             {"windowTitle", "title", "text", "plainText", "source", "value", "toolTip",
-              "maxLength", "checked", "default", "autoDefault", "movable", "alignment"})
+             {"windowTitle", "title", "text", "currentText", "plainText", "source", "value",
+              "toolTip", "maxLength", "checked", "default", "autoDefault", "movable", "alignment"})
             if (const QString shown = w->property(property).toString();
                 !shown.isEmpty() && shown != "false")
                 QDebug(&line) << property << shown;
@@ -526,7 +526,7 @@ private slots:
         Write("q.r.png", "old"); // asked about, though typed without ".png"
         QVERIFY(
             Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, ., R"})
-                .contains("asked q.r.png already exists."));
+                .contains(QRegularExpression("(?s)\"PNG pictures.*asked q.r.png already exists.")));
         QCOMPARE(ui.StatusNotes.back(), "Saved as " + Path("q.r.png").toStdString());
         CompareWithPicture(QImage(Path("q.r.png")), "qr-codes.png");
         QVERIFY(Decoded(Path("q.r.png")) == texts);
@@ -793,7 +793,7 @@ private slots:
             PrintPreviewWindow preview(RecordPrint(w.s, w.ui), w.ui, "Soup", nullptr);
             QVERIFY(
                 Modal([&] { preview.findChild<QPushButton*>("SavePdf")->click(); }, {"Ctrl+A, P"})
-                    .contains(QRegularExpression("(?s)\"Save as PDF\".*text \"&Save\"")));
+                    .contains(QRegularExpression("(?s)\"Save as PDF\".*\"&Save\".*\"PDF files")));
             const QStringList previewed = PdfPages(Path("p.pdf")); // the second over the first
             QCOMPARE(w.ui.StatusNotes.back(), "Saved as " + Path("p.pdf").toStdString());
             QList<qsizetype> lines; // on each page, as many as the paper holds
