@@ -189,6 +189,8 @@ std::function<QString(Workspace&)> Help(std::vector<QByteArray> arguments,
         const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
         HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
         QString seen = Shown(window);
+        window.findChild<QAction*>("Contents")->trigger(); // the top of a page, with no contents
+        seen += "contents at #" + window.Browser()->source().fragment() + '\n';
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
         if (QAction* link = window.findChild<QAction*>("WebLink"))
