@@ -438,8 +438,9 @@ private slots:
         QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue" &&
                     !window.findChild<QAction*>(QStringLiteral("Forward"))->isEnabled());
         window.findChild<QAction*>(QStringLiteral("Back"))->trigger();
-        QTRY_VERIFY(window.windowTitle() == "Pantrix! 3.1 Help" &&
-                    window.findChild<QAction*>(QStringLiteral("Forward"))->isEnabled());
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! 3.1 Help");
+        window.findChild<QAction*>(QStringLiteral("Forward"))->trigger(); // offered only now
+        QTRY_VERIFY(window.windowTitle() == "Pantrix! Help - The catalogue");
         QList<qreal> sizes{window.Browser()->font().pointSizeF()}; // and the keys without buttons
         for (const QString step : {"Larger Text", "Smaller Text", "Smaller Text", "Close"}) {
             for (QAction* action : window.actions())
@@ -806,9 +807,8 @@ private slots:
             QCOMPARE(previewed, printed);
             for (const QString& pdf : {folder.filePath("job-1"), Path("p.pdf")})
                 QVERIFY(Output("pdffonts", {pdf}, "poppler-utils")
-                            .contains(view == View::Recipes ? "Mono-Bold " : "Mono ") &&
-                        Output("pdfinfo", {pdf}, "poppler-utils")
-                            .contains(QRegularExpression("Title: +Pantrix!\n")));
+                            .contains(view == View::Recipes ? "Mono-Bold " : "Mono "));
+            QVERIFY(Output("pdfinfo", {Path("p.pdf")}, "poppler-utils").contains(" Pantrix!\n"));
         }
     }
 };
