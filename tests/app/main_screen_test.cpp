@@ -18,14 +18,14 @@ namespace {
 const QString kToday = QLocale().toString(QDate(2026, 3, 14), QLocale::ShortFormat);
 
 // A main window over a data folder of its own, whose settings have Large Print
-// on and two columns off, and an empty catalogue and list until a step writes them.
+// and two columns on, and an empty catalogue and list until a step writes them.
 struct Window
 {
     Window()
     {
         SettingsRecord settings = DefaultSettings(state.DataPath);
         settings.LargePrint = "Y";
-        settings.PrintTwoColumns = "N";
+        settings.PrintTwoColumns = "Y";
         folder.Write("px31.cfg", EncodeSettings(settings));
         for (const char* file : {"category.lst", "std_item.lst", "My Pantrix.pxl"})
             folder.Write(file, "");
