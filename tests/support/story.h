@@ -85,8 +85,7 @@ inline void ExpectStory(const std::string& name, const Steps& steps)
         else if (line.starts_with("$ "))
             story += line + "\n" + TakeStep(steps, line);
     }
-    if (!table.empty())
-        endTable();
+    endTable();
     EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), {}), open) << "left open";
     ExpectGolden(story, name);
 }
