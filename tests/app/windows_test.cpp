@@ -491,8 +491,8 @@ private slots:
         push(form, "TopGraphicSelect SideGraphicSelect BackGraphicSelect PageWidthLess "
                    "PageWidthLess UseTopGraphicCheck PreviewPage cmu_Help");
         QCOMPARE(w.s.Settings.UseTopGraphic + w.folder.Read("px31.cfg").substr(184, 25) +
-                     w.ui.Started.at(0).second,
-                 "N16777215            640  " + w.s.DataPath + "preview.htm");
+                     w.ui.Started.at(0).second + std::to_string(w.ui.Messages.size()),
+                 "N16777215            640  " + w.s.DataPath + "preview.htm0"); // and no message
         QVERIFY(w.ui.Started.at(1).second.find("help.htm#Making Web Pages") != std::string::npos);
         QEnterEvent enter({}, {}, {});
         QCoreApplication::sendEvent(form.findChild<QPushButton*>("PreviewPage"), &enter);
