@@ -473,7 +473,6 @@ private slots:
     {
         Workspace w;
         LoadSettings(w.s, w.ui);
-        QImage(kData + "qr-codes.png").save(QString::fromStdString(w.folder.File("t.bmp")));
         ConfigForm form(w.s, w.ui, nullptr);
         form.show();
         const auto push = [](QWidget& on, const QString& names) {
@@ -483,8 +482,9 @@ private slots:
         };
         w.ui.AnswerColour(0x0000FF), w.ui.AnswerColour(0x00FF00); // background, then letters
         w.ui.AnswerFont(FontChoice{"Courier New", 14});
-        for (int graphic = 0; graphic < 3; ++graphic)
-            w.ui.AnswerFile(ChosenFile{w.folder.File("t.bmp"), "t.bmp"});
+        for (const char* name : {"t.bmp", "t.png", "t.bmp"}) // top, side and back pictures
+            QImage(kData + "qr-codes.png").save(QString::fromStdString(w.folder.File(name))),
+                w.ui.AnswerFile(ChosenFile{w.folder.File(name), name});
         w.ui.SetDocumentProgram("/usr/bin/browser");
         for (const QString pick : {"BGColorSelect", "FontColorSelect", "FontSelect"})
             push(form, pick), CompareWithPicture(form.grab().toImage(), "style-" + pick + ".png");
