@@ -27,7 +27,7 @@ protected:
         LoadCategoryList(s, ui);
         OpenDefaultList(s, ui);
     }
-    // Runs a command and shows what it left; the dialogs start in the data folder.
+    // Shows what a command left, a filled item edit box too; the dialogs start in the data folder.
     auto Shown(std::function<void(std::string)> command)
     {
         return [this, command](std::string argument) {
@@ -36,6 +36,7 @@ protected:
             for (std::size_t i = 0; i < s.List.Entries.size(); ++i)
                 shown += (s.List.Current == i ? "> ["s : "  ["s) + " x"[s.List.Entries[i].Checked] +
                          "] " + OneLine(s.List.Entries[i].Text) + "|\n";
+            shown += s.Catalogue.StdEdit.empty() ? "" : "edit box [" + s.Catalogue.StdEdit + "]\n";
             return Portable(shown + s.ListPanel + "\n" + Listing(folder.Path()) + "\n",
                             folder.Path());
         };
@@ -55,7 +56,6 @@ TEST_P(Lists, Story)
           {"center", Shown([&](auto text) { CenterOn(s.List, text); })},
           {"duplicate", [&](auto t) { return CheckForDuplicate(s.List, t) ? "yes\n"s : "no\n"s; }},
           {"name", [&](auto path) { return "[" + ListNameFromPath(path) + "]\n"; }},
-          {"edit-box", [&](auto) { return "[" + s.Catalogue.StdEdit + "]\n"; }},
           {"OpenDefaultList", Shown([&](auto) { OpenDefaultList(s, ui); })},
           {"WriteListFile", Shown([&](auto) { EXPECT_TRUE(WriteListFile(s)); })},
           {"AddFromCatalogue", Shown([&](auto) { AddFromCatalogue(s, ui); })},
