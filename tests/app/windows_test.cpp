@@ -518,7 +518,7 @@ private slots:
         std::vector<ListEntry> list = {{"Dairy\xB0 Cr\xE8me", true}, {"Dairy\xB0", false}};
         for (int i = 0; i < 190; ++i)
             list.push_back(
-                {"Aisle " + std::to_string(i / 10) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
+                {"Aisle " + std::to_string(i / 9) + "\xB0 Item " + std::to_string(i), i % 2 == 0});
         const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
         FakeUi ui; // the save dialog opens in the home folder, where "q.r" is typed
         QrWindow window(codes, "list", ui, nullptr);
