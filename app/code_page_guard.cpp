@@ -51,7 +51,8 @@ void TellRefused(QWidget* box, const QString& characters)
 {
     QApplication::beep();
     const QString note =
-        QStringLiteral("\"%1\" cannot be stored in this text, so it was not typed.").arg(characters);
+        QStringLiteral("\"%1\" cannot be stored in this text, so it was not typed.")
+            .arg(characters);
     QToolTip::showText(box->mapToGlobal(box->inputMethodQuery(Qt::ImCursorRectangle)
                                             .toRect()
                                             .bottomLeft()),

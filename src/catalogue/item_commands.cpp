@@ -68,8 +68,8 @@ void EditItem(MainScreenState& s)
 void ChangeItemName(MainScreenState& s, Ui& ui)
 {
     const std::string oldName(Trim(s.Catalogue.StdEdit));
-    const std::string answer = FromUtf8(
-        ui.InputBox("Change item name..." + kLengthNote, "Change Name", ToUtf8(oldName), kNameWidth));
+    const std::string answer = FromUtf8(ui.InputBox("Change item name..." + kLengthNote,
+                                                    "Change Name", ToUtf8(oldName), kNameWidth));
     if (answer.empty())
         return;
     auto items = ItemFile(s).ReadAll();

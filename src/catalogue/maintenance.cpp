@@ -71,11 +71,11 @@ void ShowDataInformation(MainScreenState& s, Ui& ui)
     auto items = ItemFile(s).ReadAll();
     if (!categories || !items)
         return ShowFailure(ui, !categories ? categories.status() : items.status());
-    ui.ShowMessage(Information("You have " + std::to_string(categories.value().Count()) +
-                                   " categories with a total of " +
-                                   std::to_string(items.value().Count()) + " unique line items!" +
-                                   kCrLf + kCrLf + "The data files are in folder " + ShownName(s.DataPath),
-                               "Your Pantrix Data..."));
+    ui.ShowMessage(Information(
+        "You have " + std::to_string(categories.value().Count()) + " categories with a total of " +
+            std::to_string(items.value().Count()) + " unique line items!" + kCrLf + kCrLf +
+            "The data files are in folder " + ShownName(s.DataPath),
+        "Your Pantrix Data..."));
 }
 
 } // namespace pantrix

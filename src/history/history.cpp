@@ -437,7 +437,8 @@ bool History::Move(MainScreenState& s, Ui& ui, Direction direction)
     s.List.Current = Within(side.ListCurrent, s.List.Entries.size());
     s.List.TmpEdit = side.TmpEdit;
     RefreshListCount(s);
-    if (std::ranges::any_of(step.Files, [](const FileChange& c) { return IsCatalogueFile(c.File); }))
+    if (std::ranges::any_of(step.Files,
+                            [](const FileChange& c) { return IsCatalogueFile(c.File); }))
         RestoreCatalogue(s, ui, side);
     if (recipes)
         RestoreRecipe(s, ui, side);

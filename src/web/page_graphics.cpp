@@ -129,11 +129,11 @@ bool PathFitsSettings(Ui& ui, std::string_view path)
 {
     if (path.size() <= kPathFieldWidth)
         return true;
-    ui.ShowMessage({"The name \"" + ShownName(path) + "\" is too long to be kept in the settings (" +
-                        std::to_string(kPathFieldWidth) +
-                        " bytes at most). Please choose a folder or file with a shorter path.",
-                    "Name too long", MessageIcon::Exclamation, MessageButtons::Ok,
-                    MessageAnswer::Ok});
+    ui.ShowMessage(
+        {"The name \"" + ShownName(path) + "\" is too long to be kept in the settings (" +
+             std::to_string(kPathFieldWidth) +
+             " bytes at most). Please choose a folder or file with a shorter path.",
+         "Name too long", MessageIcon::Exclamation, MessageButtons::Ok, MessageAnswer::Ok});
     return false;
 }
 
