@@ -128,9 +128,7 @@ struct Window
     {
         told += "== " + step + "\n";
         Do(step);
-        const auto flag = [](bool on, const char* yes) {
-            return QString::fromLatin1(on ? yes : "");
-        };
+        const auto flag = [](bool on, const char* yes) { return QLatin1String(on ? yes : ""); };
         const auto heard = [](QObject* o) {
             return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
         };
@@ -157,7 +155,8 @@ struct Window
                     const QVariant tick = at.data(Qt::CheckStateRole);
                     rows << (tick.isValid() ? (tick.toInt() == Qt::Checked ? "[x] " : "[ ] ")
                                             : "") +
-                                QString(list->visualRect(at).isEmpty() ? "(not in the view) " : "") +
+                                QString(list->visualRect(at).isEmpty() ? "(not in the view) "
+                                                                       : "") +
                                 (at.data(Qt::AccessibleTextRole) == at.data()
                                      ? at.data().toString().trimmed()
                                      : "(heard apart)");

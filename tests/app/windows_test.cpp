@@ -529,7 +529,8 @@ private slots:
         QCOMPARE(ui.StatusNotes.back(), "Saved as " + Path("q.r.png").toStdString());
         window.show(), QTest::keyClick(&window, Qt::Key_Return); // Close, the default button
         CompareWithPicture(QImage(Path("q.r.png")), "qr-codes.png");
-        QVERIFY(std::ranges::is_permutation(Decoded(Path("q.r.png")), codes) && !window.isVisible());
+        QVERIFY(std::ranges::is_permutation(Decoded(Path("q.r.png")), codes) &&
+                !window.isVisible());
     }
 
     void theProgramOnADesktop()
