@@ -212,7 +212,8 @@ void SimplePrintTarget(std::string_view bytes)
         shown += line.Text;
     }
     // The printer takes UTF-8, so a Windows-1252 letter arrives as its Unicode form.
-    Check(printed.ok() && visible(shown) == visible(ToUtf8(text)), "every visible character is printed once");
+    Check(printed.ok() && visible(shown) == visible(ToUtf8(text)),
+          "every visible character is printed once");
     // A text with nothing to show prints its empty top lines, as it always has.
     for (std::size_t start = 0; const std::size_t end : ui.JobEnds) {
         bool written = false;

@@ -67,14 +67,12 @@ struct StepCase
     void (*Ready)(Steps&) = [](Steps&) {}; // what the user did before the command
 };
 
-void Yes(Steps& t)
-{
-    t.ui.AnswerMessage(MessageAnswer::Yes);
-}
+const auto Yes = [](Steps& t) { t.ui.AnswerMessage(MessageAnswer::Yes); };
+const auto Edit = [](Steps& t) { EditItem(t.s); }; // what Change Name and Move follow
 
 const StepCase kSteps[] = {
     {"Add Dairy\xC2\xB0 Milk", StepKind::AddEntry,
-     [](Steps& t) { t.s.List.Entries.erase(t.s.List.Entries.begin()), AddFromCatalogue(t.s, t.ui); }},
+     [](Steps& t) { t.s.List.Entries = {t.s.List.Entries[1]}, AddFromCatalogue(t.s, t.ui); }},
     {"Add special\xC2\xB0 Crème brûlée à la grand-m...", StepKind::AddEntry,
      [](Steps& t) { t.ui.AnswerInput("Crème brûlée à la grand-mère"), AddOneTimeItem(t.s, t.ui); }},
     {"Remove Dairy\xC2\xB0 Milk", StepKind::RemoveEntry, [](Steps& t) { RemoveCurrentEntry(t.s); }},
@@ -87,9 +85,9 @@ const StepCase kSteps[] = {
      [](Steps& t) { t.ui.AnswerInput("Cheese"), NewItem(t.s, t.ui); }},
     {"Delete Item Milk", StepKind::DeleteItem, [](Steps& t) { Yes(t), DeleteItem(t.s, t.ui); }},
     {"Change Name Milk", StepKind::ChangeItemName,
-     [](Steps& t) { t.ui.AnswerInput("Skim milk"), ChangeItemName(t.s, t.ui); }, [](Steps& t) { EditItem(t.s); }},
+     [](Steps& t) { t.ui.AnswerInput("Skim milk"), ChangeItemName(t.s, t.ui); }, Edit},
     {"Move Milk", StepKind::MoveItem,
-     [](Steps& t) { SelectCategory(t.s, t.ui, 1), MoveItem(t.s, t.ui); }, [](Steps& t) { EditItem(t.s); }},
+     [](Steps& t) { SelectCategory(t.s, t.ui, 1), MoveItem(t.s, t.ui); }, Edit},
     {"New Category Spices", StepKind::NewCategory,
      [](Steps& t) { t.ui.AnswerInput("Spices"), NewCategory(t.s, t.ui); }},
     {"Edit Category Dairy", StepKind::EditCategory,
@@ -100,7 +98,8 @@ const StepCase kSteps[] = {
      [](Steps& t) { t.ui.AnswerInput("Борщ"), NewRecipe(t.s, t.ui); }},
     {"Re-Name Recipe Soup", StepKind::RenameRecipe,
      [](Steps& t) { t.ui.AnswerInput("Broth"), RenameRecipe(t.s, t.ui); }},
-    {"Delete Recipe Soup", StepKind::DeleteRecipe, [](Steps& t) { Yes(t), DeleteRecipe(t.s, t.ui); }},
+    {"Delete Recipe Soup", StepKind::DeleteRecipe,
+     [](Steps& t) { Yes(t), DeleteRecipe(t.s, t.ui); }},
     {"Save Ingredient List", StepKind::SaveIngredients,
      [](Steps& t) { Yes(t), SaveIngredientList(t.s, t.ui); }},
 };
