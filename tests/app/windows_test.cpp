@@ -193,8 +193,10 @@ std::function<QString(Workspace&)> Help(std::vector<QByteArray> arguments,
         seen += "contents at #" + window.Browser()->source().fragment() + '\n';
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
-        if (QAction* link = window.findChild<QAction*>("WebLink"))
-            seen += Modal([&] { link->trigger(); });
+        if (QAction* link = window.findChild<QAction*>("WebLink")) // and web links in a page
+            for (const char* u : {"", "http://a.x", "HTTPS://b.x", "mailto:c@x", "ftp://d.x"})
+                seen +=
+                    Modal([&] { *u ? window.Browser()->anchorClicked(QUrl(u)) : link->trigger(); });
         qputenv("PATH", path);
         return seen;
     };
@@ -697,8 +699,7 @@ private slots:
         const QByteArray path = "|" + QFile::encodeName(page) + "|";
         const std::tuple<QString, QString, QByteArray> cases[] = {
             {bin + " %u", page, path},
-            {bin + " %u", "http://www.quillfield.example/px-in.htm",
-             "|http://www.quillfield.example/px-in.htm|"},
+            {bin + " %u", "http://a.example/px-in.htm?b=1", "|http://a.example/px-in.htm?b=1|"},
             {"env VAR=x " + bin + " %u", page, "x" + path},
             {bin + " --new-window %U", page, "|--new-window" + path},
             {"\"" + Path("bin/fake browser") + "\" %u", page, path},
