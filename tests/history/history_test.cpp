@@ -155,7 +155,7 @@ TEST(History, AFileUnreadableOrChangedByAnotherProgramIsNotWrittenOver)
     t.ui.Messages.clear();
     EXPECT_FALSE(t.history.Undo(t.s, t.ui));
     EXPECT_EQ(t.folder.Read("std_item.lst"), theirs);
-    ASSERT_EQ(t.ui.Messages.size(), 1u);
+    ASSERT_TRUE(t.ui.Messages.size() == 1 && t.ui.Messages[0].Title == "Undo");
     EXPECT_EQ(t.ui.Messages[0].Text, "Cannot undo Delete Item Milk: " + ShownPath(items) +
                                          " was changed by another program since.\r\n\r\nPantrix "
                                          "leaves it as it is and forgets the steps it kept for "
