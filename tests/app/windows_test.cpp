@@ -267,7 +267,7 @@ const std::map<QString, std::function<QString(Workspace&)>> kWindows = {
          seen += Modal([&] { answers += QtUi().InputBox("New recipe:", "New Recipe", "Soup", 0); });
          return seen + "answers \"" + QString::fromStdString(answers) + '"';
      }},
-    {"splash", [](Workspace&) { return Open<PX_QF_Splash>("Pantrix host"); }},
+    {"splash", [](Workspace&) { return Open<PX_QF_Splash>("QUILLFIELD KITCHENS OF WROCŁAW"); }},
 };
 
 // Line by line, so that a difference names its line.
