@@ -74,7 +74,7 @@ EditMenu::EditMenu(MainScreen& window, MainScreenState& state, Ui& ui, TodaysLis
     find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     window.addActions({m_undo, m_redo, find}); // the keys work with the menu closed
     connect(m_menu, &QMenu::aboutToShow, this, &EditMenu::Render);
-    connect(qApp, &QApplication::focusChanged, this, &EditMenu::Render);
+    connect(qApp, &QApplication::focusChanged, this, &EditMenu::FollowTypingBox);
     // A tick has been made by the time the list tells of it.
     connect(list, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
@@ -96,6 +96,18 @@ void EditMenu::Record(StepKind kind, const std::function<void()>& command)
 void EditMenu::RunUnrecorded(const std::function<void()>& command)
 {
     m_history.RunUnrecorded(command);
+    Render();
+}
+
+// Undo and Redo in the box that has the keys become possible as its text changes;
+// an entry left off would also leave its keys off (Ctrl+Y after an undo).
+void EditMenu::FollowTypingBox()
+{
+    disconnect(m_boxChanges);
+    if (auto* text = qobject_cast<QPlainTextEdit*>(TypingBox()))
+        m_boxChanges = connect(text, &QPlainTextEdit::textChanged, this, &EditMenu::Render);
+    else if (auto* line = qobject_cast<QLineEdit*>(TypingBox()))
+        m_boxChanges = connect(line, &QLineEdit::textChanged, this, &EditMenu::Render);
     Render();
 }
 

@@ -40,6 +40,7 @@ public slots:
     void mu_Find_Click();
 
 private:
+    void FollowTypingBox();
     void Render();
     void TakeFound(const FindHit& hit);
 
@@ -52,6 +53,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     FindWindow* m_find = nullptr;
+    QMetaObject::Connection m_boxChanges;
 };
 
 } // namespace pantrix
