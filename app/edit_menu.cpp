@@ -104,9 +104,10 @@ void EditMenu::RunUnrecorded(const std::function<void()>& command)
 void EditMenu::FollowTypingBox()
 {
     disconnect(m_boxChanges);
-    if (auto* text = qobject_cast<QPlainTextEdit*>(TypingBox()))
+    QWidget* box = TypingBox();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(box))
         m_boxChanges = connect(text, &QPlainTextEdit::textChanged, this, &EditMenu::Render);
-    else if (auto* line = qobject_cast<QLineEdit*>(TypingBox()))
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
         m_boxChanges = connect(line, &QLineEdit::textChanged, this, &EditMenu::Render);
     Render();
 }
