@@ -343,8 +343,9 @@ TEST(StartUp, LeftoversOfAStoppedRunInEveryCombinationAreTidiedUp)
     ExpectGolden(told, "platform/leftovers.txt");
 }
 
-// A replaced file keeps its mode, a new one follows the mask, a folder without locks opens.
-TEST(Files, AReplacedFileKeepsItsModeANewOneFollowsTheMaskAndNoLocksAreNoBar)
+// A replaced file keeps its mode, a new one follows the mask, a folder without locks opens,
+// and a lock that fails otherwise is told.
+TEST(Files, AReplacedFileKeepsItsModeANewOneFollowsTheMaskNoLocksAreNoBarAFailedLockIsTold)
 {
     TestFolder folder;
     for (const char* name : {"a", "b"})
@@ -357,6 +358,9 @@ TEST(Files, AReplacedFileKeepsItsModeANewOneFollowsTheMaskAndNoLocksAreNoBar)
         EXPECT_EQ(fs::status(folder.File(name)).permissions(), fs::perms(mode)) << name;
     FaultyFileSystem noLocks(1, Fault::NoLocks, true);
     EXPECT_TRUE(InstanceLock::Take(folder.Path()));
+    FaultyFileSystem broken(1, Fault::InputOutput);
+    EXPECT_EQ(Portable(InstanceLock::Take(folder.Path()).status().error(), folder.Path()),
+              "Could not lock \"DATA/.pantrix.lock\": Input/output error");
 }
 
 } // namespace
