@@ -135,6 +135,7 @@ HelpWindow::HelpWindow(const HelpArguments& arguments, const QUrl& startPage)
 
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::OpenLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::ShowPageTitle);
+    connect(m_browser, &QTextBrowser::sourceChanged, statusBar(), &QStatusBar::clearMessage);
     connect(m_browser, &QTextBrowser::highlighted, this, [this](const QUrl& link) {
         if (link.isEmpty())
             statusBar()->clearMessage();

@@ -189,8 +189,10 @@ std::function<QString(Workspace&)> Help(std::vector<QByteArray> arguments,
         const HelpArguments read = ParseHelpArguments(arguments, defaultPage);
         HelpWindow window(read, EnterPageFolder(read.Page, read.Anchor));
         QString seen = Shown(window);
+        emit window.Browser()->highlighted(QUrl("x")); // a link pointed at, not told on the next
         window.findChild<QAction*>("Contents")->trigger(); // the top of a page, with no contents
         seen += "contents at #" + window.Browser()->source().fragment() + '\n';
+        seen += window.statusBar()->currentMessage(); // only while the page stays
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", "");
         if (QAction* link = window.findChild<QAction*>("WebLink")) // and web links in a page
@@ -214,7 +216,6 @@ QString Find(Workspace& w)
 {
     LoadCategoryList(w.s, w.ui);
     FindWindow find(w.s, w.ui, nullptr);
-    find.show();
     find.Begin();
     QTest::keyClicks(find.findChild<QWidget*>("FindText"), "mi");
     return Shown(find);
