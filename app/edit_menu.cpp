@@ -74,7 +74,8 @@ EditMenu::EditMenu(MainScreen& window, MainScreenState& state, Ui& ui, TodaysLis
     find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     window.addActions({m_undo, m_redo, find}); // the keys work with the menu closed
     connect(m_menu, &QMenu::aboutToShow, this, &EditMenu::Render);
-    connect(qApp, &QApplication::focusChanged, this, &EditMenu::FollowTypingBox);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FollowTypingBox(now); });
     // A tick has been made by the time the list tells of it.
     connect(list, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
@@ -100,14 +101,17 @@ void EditMenu::RunUnrecorded(const std::function<void()>& command)
 }
 
 // Undo and Redo in the box that has the keys become possible as its text changes;
-// an entry left off would also leave its keys off (Ctrl+Y after an undo).
-void EditMenu::FollowTypingBox()
+// an entry left off would also leave its keys off (Ctrl+Y after an undo). Alt+E
+// gives the keys to the menu bar, and the menu it opens is still about the box.
+void EditMenu::FollowTypingBox(QWidget* now)
 {
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now))
+        return;
     disconnect(m_boxChanges);
-    QWidget* box = TypingBox();
-    if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+    m_box = TypingBox();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(m_box))
         m_boxChanges = connect(text, &QPlainTextEdit::textChanged, this, &EditMenu::Render);
-    else if (auto* line = qobject_cast<QLineEdit*>(box))
+    else if (auto* line = qobject_cast<QLineEdit*>(m_box))
         m_boxChanges = connect(line, &QLineEdit::textChanged, this, &EditMenu::Render);
     Render();
 }
@@ -116,7 +120,7 @@ void EditMenu::FollowTypingBox()
 // has the keys, the program's steps otherwise.
 void EditMenu::Render()
 {
-    if (QWidget* box = TypingBox()) {
+    if (QWidget* box = m_box) {
         m_undo->setText(QStringLiteral("&Undo"));
         m_redo->setText(QStringLiteral("&Redo"));
         m_undo->setEnabled(BoxCan(box, true));
@@ -131,7 +135,7 @@ void EditMenu::Render()
 
 void EditMenu::mu_Undo_Click()
 {
-    if (QWidget* box = TypingBox())
+    if (QWidget* box = m_box)
         return BoxStep(box, true);
     m_history.Undo(m_state, m_ui);
     m_render();
@@ -140,7 +144,7 @@ void EditMenu::mu_Undo_Click()
 
 void EditMenu::mu_Redo_Click()
 {
-    if (QWidget* box = TypingBox())
+    if (QWidget* box = m_box)
         return BoxStep(box, false);
     m_history.Redo(m_state, m_ui);
     m_render();

@@ -5,6 +5,7 @@
 #include "history/history.h"
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 class QAction;
@@ -40,7 +41,7 @@ public slots:
     void mu_Find_Click();
 
 private:
-    void FollowTypingBox();
+    void FollowTypingBox(QWidget* now);
     void Render();
     void TakeFound(const FindHit& hit);
 
@@ -53,6 +54,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     FindWindow* m_find = nullptr;
+    QPointer<QWidget> m_box; // the text box that has the keys, or had them before the menu bar
     QMetaObject::Connection m_boxChanges;
 };
 
