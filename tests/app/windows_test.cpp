@@ -525,11 +525,12 @@ private slots:
         const std::vector<std::string> codes = QrCodeTexts("My Pantrix", {2026, 12, 7}, list);
         FakeUi ui; // the save dialog opens in the home folder, where "q.r" is typed
         QrWindow window(codes, "list", ui, nullptr);
-        Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Escape"}); // no save
-        Write("q.r.png", "old"); // asked about, though typed without ".png"
-        QVERIFY(
-            Modal([&] { window.findChild<QPushButton*>("SavePng")->click(); }, {"Ctrl+A, Q, ., R"})
-                .contains(QRegularExpression("(?s)\"PNG pictures.*asked q.r.png already exists.")));
+        auto* save = window.findChild<QPushButton*>("SavePng");
+        Modal([&] { save->click(); }, {"Escape"}); // no save
+        Write("q.r.png", "old");                   // asked about, though typed without ".png"
+        QVERIFY(Modal([&] { save->click(); }, {"Ctrl+A, Q, ., R"})
+                    .contains(QRegularExpression("(?s)\"Save as PNG\".*\"PNG pictures"
+                                                 ".*asked q.r.png already exists.")));
         QCOMPARE(ui.StatusNotes.front(), "Saved as " + Path("q.r.png").toStdString());
         window.show(), QTest::keyClick(&window, Qt::Key_Return); // Close, the default button
         CompareWithPicture(QImage(Path("q.r.png")), "qr-codes.png");
