@@ -82,7 +82,8 @@ void DumpWidget(QWidget* w, const QList<QWidget*>& round, QString indent, QStrin
         QString line = indent + w->metaObject()->className() + ' ' + w->objectName() + ' ';
         for (const char* property :
              {"windowTitle", "title", "text", "currentText", "plainText", "source", "value",
-              "toolTip", "maxLength", "checked", "default", "autoDefault", "movable", "alignment"})
+              "toolTip", "maxLength", "checked", "default", "autoDefault", "movable", "alignment",
+              "readOnly", "wordWrap", "scaledContents", "openLinks"})
             if (const QString shown = w->property(property).toString();
                 !shown.isEmpty() && shown != "false")
                 QDebug(&line) << property << shown;
